@@ -1,0 +1,70 @@
+#pragma once
+// The one HTTP/1.1 client of the program (the form's `HttpClient1`), the
+// status probe `UrlExists` and the logo download `DownloadToFile`.
+// All calls block their caller; connecting and every read have time limits,
+// so a silent server costs at most those seconds.
+#include <QObject>
+#include <QString>
+
+#include <chrono>
+#include <cstddef>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+// A failed GET. The message is the status line for a status failure
+// ("HTTP/1.1 404 Not Found"), otherwise a short description of what broke.
+class EHttpError : public std::runtime_error {
+public:
+    explicit EHttpError(const std::string& message, int status = 0)
+        : std::runtime_error(message), status_(status) {}
+    // The HTTP status of a refused answer; 0 for connection and body failures.
+    int Status() const { return status_; }
+
+private:
+    int status_;
+};
+
+class THttpClient : public QObject {
+    Q_OBJECT
+public:
+    static constexpr std::size_t kMaxBody = 64u << 20;
+    static constexpr std::chrono::milliseconds kConnectTimeout{10000};
+    static constexpr std::chrono::milliseconds kReadTimeout{30000};
+
+    explicit THttpClient(QObject* parent = nullptr);
+    ~THttpClient() override;
+
+    // GETs `url` ("http://host[:port]/path?query", a "#..." part is never sent).
+    // On success `text` becomes the body. On failure EHttpError is thrown and
+    // `text` becomes the part of a body that had arrived, if any byte did.
+    void GetText(std::string_view url, std::string& text);
+    // Same request; appends the body to `buffer`, also the part of a failed one.
+    void GetBuffer(std::string_view url, std::string& buffer);
+
+    // Drops the kept connection; the next GET opens a fresh one.
+    void Disconnect();
+
+    // Cookie header value the next request to `url` would carry ("" for none).
+    std::string CookiesFor(std::string_view url) const;
+
+    // Time limits; the defaults are kConnectTimeout and kReadTimeout (tests shorten them).
+    void SetTimeouts(std::chrono::milliseconds connect, std::chrono::milliseconds read);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d_;
+};
+
+// True when `url` answers with status 200 or 302 (redirects are not followed).
+// "http://" is put in front when the URL does not contain it in any letter case.
+// Uses its own connection and no cookies; never throws.
+bool UrlExists(std::string_view url);
+
+// Fetches `url` through `client` into `fileName`, or `fallbackUrl` when `url`
+// does not exist. Never throws; on any failure the file keeps what it held.
+// The body goes to a temporary file beside the target that then replaces it,
+// so a broken download never leaves half a picture.
+void DownloadToFile(THttpClient& client, std::string_view url, const QString& fileName,
+                    std::string_view fallbackUrl);

@@ -1,0 +1,81 @@
+#include "app/ServiceUrls.h"
+
+#include <utility>
+
+std::string PercentEncode(std::string_view value)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(value.size());
+    for (const char ch : value) {
+        const auto c = static_cast<unsigned char>(ch);
+        const bool unreserved = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')
+                                || (c >= '0' && c <= '9') || c == '-' || c == '.' || c == '_'
+                                || c == '~';
+        if (unreserved) {
+            out += ch;
+        } else {
+            out += '%';
+            out += kHex[c >> 4];
+            out += kHex[c & 0x0F];
+        }
+    }
+    return out;
+}
+
+TServiceUrls::TServiceUrls(std::string serviceHost, std::string siteHost)
+    : serviceHost_(std::move(serviceHost)), siteHost_(std::move(siteHost))
+{
+}
+
+std::string TServiceUrls::Service(std::string_view path) const
+{
+    return "http://" + serviceHost_ + std::string(path);
+}
+
+std::string TServiceUrls::VersionMarker() const
+{
+    return Service("/refresh/hoopline" HOOPLINE_VERSION ".txt");
+}
+
+std::string TServiceUrls::Login(std::string_view login, std::string_view password) const
+{
+    return Service("/login/hl.php?login=") + PercentEncode(login) + "&pass=" + PercentEncode(password);
+}
+
+std::string TServiceUrls::LineMatches(std::string_view login, std::string_view password) const
+{
+    return Login(login, password) + "&menu=line";
+}
+
+std::string TServiceUrls::LiveMatches(std::string_view login, std::string_view password) const
+{
+    return Login(login, password) + "&menu=live";
+}
+
+std::string TServiceUrls::MatchStatistics(std::string_view matchId) const
+{
+    return Service("/basketball/match.php?id=") + PercentEncode(matchId);
+}
+
+std::string TServiceUrls::TeamLogo(std::string_view teamId) const
+{
+    return Service("/basketball/img/") + PercentEncode(teamId) + ".png";
+}
+
+std::string TServiceUrls::FallbackLogo() const
+{
+    return Service("/basketball/img/hl_logo.png");
+}
+
+std::string TServiceUrls::DownloadPage() const
+{
+    // "Скачать" in Windows-1251.
+    return "http://" + siteHost_
+           + "/index.php?option=com_content&view=article&id=6&Itemid=9#\xD1\xEA\xE0\xF7\xE0\xF2\xFC";
+}
+
+std::string TServiceUrls::SiteHome() const
+{
+    return "http://" + siteHost_ + "/";
+}
