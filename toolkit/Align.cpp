@@ -9,6 +9,7 @@
 namespace {
 
 constexpr const char* kAlignProperty = "hlAlign";
+constexpr const char* kAlignHiddenProperty = "hlAlignHidden";
 
 // Watches one parent: its resizes, and the resizes/visibility of its docked
 // children, trigger a new alignment pass.
@@ -71,7 +72,9 @@ std::vector<QWidget*> DockedChildren(const QWidget* parent, TAlign align, const 
     std::vector<QWidget*> list;
     for (QObject* o : parent->children()) {
         auto* w = qobject_cast<QWidget*>(o);
-        if (!w || w == except || w->isWindow() || w->isHidden() || GetAlign(w) != align)
+        if (!w || w == except || w->isWindow() || GetAlign(w) != align)
+            continue;
+        if (w->isHidden() && !w->property(kAlignHiddenProperty).toBool())
             continue;
         list.push_back(w);
     }
@@ -158,6 +161,11 @@ void SetAlign(QWidget* control, TAlign align)
     TAlignWatcher* watcher = WatcherOf(parent, true);
     watcher->Watch(control);
     AlignControls(parent);
+}
+
+void SetAlignWhenHidden(QWidget* control, bool v)
+{
+    control->setProperty(kAlignHiddenProperty, v);
 }
 
 TAlign GetAlign(const QWidget* control)

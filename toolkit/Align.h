@@ -15,6 +15,9 @@ enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 // docked sibling's kept dimension, changes size.
 void SetAlign(QWidget* control, TAlign align);
 TAlign GetAlign(const QWidget* control);
+// A hidden control is normally skipped; with this set it is laid out anyway
+// (the pages of a page control keep their size while another page is shown).
+void SetAlignWhenHidden(QWidget* control, bool v);
 
 // Lays out the docked children of `parent` inside its contentsRect().
 void AlignControls(QWidget* parent);

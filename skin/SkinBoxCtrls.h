@@ -1,0 +1,133 @@
+#pragma once
+// Skinned edits: the one-line edit built on the platform edit, and the
+// self-drawn password edit that shows each character as a symbol.
+#include "skin/SkinCtrls.h"
+
+#include <QLineEdit>
+
+enum TskPasswordKind { pkRoundRect, pkRect, pkTriangle };
+enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
+
+class TskSkinEdit : public QLineEdit, public TskSkinProperties {
+    Q_OBJECT
+public:
+    explicit TskSkinEdit(QWidget* parent = nullptr);
+
+    TColor DefaultColor() const { return defaultColor_; }
+    void SetDefaultColor(TColor c);
+    const TFontDesc& DefaultFont() const { return defaultFont_; }
+    void SetDefaultFont(const TFontDesc& f);
+    // The edit's own font (text colour included).
+    const TFontDesc& Font() const { return font_; }
+    void SetFont(const TFontDesc& f);
+    bool UseSkinFont() const { return useSkinFont_; }
+    void SetUseSkinFont(bool v) { useSkinFont_ = v; }
+    int DefaultWidth() const { return defaultWidth_; }
+    void SetDefaultWidth(int v) { defaultWidth_ = v; }
+    int DefaultHeight() const { return defaultHeight_; }
+    void SetDefaultHeight(int v) { defaultHeight_ = v; }
+    bool ButtonMode() const { return buttonMode_; }
+    void SetButtonMode(bool v) { buttonMode_ = v; }
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment a);
+
+    QString Text() const { return text(); }
+    void SetText(const QString& t) { setText(t); }
+
+    TNotifyEvent OnChange;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
+    void Repaint() override { update(); }
+
+private:
+    void ApplyLook();
+
+    TColor defaultColor_ = clWindow;
+    TFontDesc defaultFont_{QStringLiteral("Arial"), 14, 0, clBlack};
+    TFontDesc font_{QStringLiteral("Arial"), 14, 0, clBlack};
+    bool useSkinFont_ = true;
+    int defaultWidth_ = 0;
+    int defaultHeight_ = 0;
+    bool buttonMode_ = false;
+    TAlignment alignment_ = taLeftJustify;
+};
+
+class TskSkinPasswordEdit : public TskSkinCustomControl {
+    Q_OBJECT
+public:
+    explicit TskSkinPasswordEdit(QWidget* parent = nullptr);
+
+    TskPasswordKind PasswordKind() const { return passwordKind_; }
+    void SetPasswordKind(TskPasswordKind k);
+    TColor DefaultColor() const { return defaultColor_; }
+    void SetDefaultColor(TColor c);
+    const QString& Text() const { return text_; }
+    void SetText(const QString& t);
+    int MaxLength() const { return maxLength_; }
+    void SetMaxLength(int v) { maxLength_ = std::max(0, v); }
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool v) { readOnly_ = v; }
+    bool AutoSelect() const { return autoSelect_; }
+    void SetAutoSelect(bool v) { autoSelect_ = v; }
+    TEditCharCase CharCase() const { return charCase_; }
+    void SetCharCase(TEditCharCase c);
+    bool HideSelection() const { return hideSelection_; }
+    void SetHideSelection(bool v);
+    TAlignment TextAlignment() const { return textAlignment_; }
+    void SetTextAlignment(TAlignment a);
+
+    int CaretPos() const { return caret_; }
+    int SelStart() const { return selStart_; }
+    int SelLength() const { return selLength_; }
+    void SelectAll();
+
+    TNotifyEvent OnChange;
+
+protected:
+    void DrawDefaultImage(QPainter& p) override;
+    void keyPressEvent(QKeyEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+    void mouseMoveEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+    void mouseDoubleClickEvent(QMouseEvent*) override;
+    void focusInEvent(QFocusEvent*) override;
+    void focusOutEvent(QFocusEvent*) override;
+    void MouseEnter() override;
+    void MouseLeave() override;
+
+private:
+    QRect TextRect() const;
+    int CellWidth() const;
+    int AlignShift() const;
+    int IndexAt(int x) const;
+    QString Cased(const QString& s) const;
+    void Insert(const QString& s);
+    void DeleteSelection();
+    void MoveCaret(int pos, bool extend);
+    void ScrollToCaret();
+    int WordLeft(int pos) const;
+    int WordRight(int pos) const;
+    void Changed();
+
+    TskPasswordKind passwordKind_ = pkRoundRect;
+    TColor defaultColor_ = clWindow;
+    QString text_;
+    int maxLength_ = 0;
+    bool readOnly_ = false;
+    bool autoSelect_ = true;
+    TEditCharCase charCase_ = ecNormal;
+    bool hideSelection_ = true;
+    TAlignment textAlignment_ = taLeftJustify;
+
+    int caret_ = 0;
+    int selStart_ = 0;
+    int selLength_ = 0;
+    int anchor_ = 0;
+    int firstVisible_ = 1;  // 1-based, as the caret scrolls
+    bool selecting_ = false;
+    bool mouseIn_ = false;
+    bool caretOn_ = true;
+    QTimer blink_;
+};

@@ -1,0 +1,498 @@
+#pragma once
+// Skinned controls: the shared base, panels, labels, splitters, buttons and
+// the check box. Each names the skin definition it draws with (SkinDataName)
+// and draws a built-in look while no definition is in use.
+#include "toolkit/Controls.h"
+#include "toolkit/Fonts.h"
+#include "toolkit/Graphics.h"
+#include "toolkit/Splitter.h"
+
+#include <QImage>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+class TskSkinData;
+class TImageList;
+class QPainter;
+
+using TNotifyEvent = std::function<void(QObject* sender)>;
+
+enum TskSkinBorderStyle { bvFrame, bvRaised, bvLowered, bvNone };
+enum TTextLayout { tlTop, tlCenter, tlBottom };
+enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
+
+// Properties every skinned control publishes. A mix-in so that controls built
+// on different Qt widgets share them.
+class TskSkinProperties {
+public:
+    virtual ~TskSkinProperties() = default;
+
+    TskSkinData* SkinData() const { return skinData_; }
+    void SetSkinData(TskSkinData* data);
+    const QString& SkinDataName() const { return skinDataName_; }
+    void SetSkinDataName(const QString& name);
+    bool DrawDefault() const { return drawDefault_; }
+    void SetDrawDefault(bool v);
+    bool AlphaBlend() const { return alphaBlend_; }
+    void SetAlphaBlend(bool v);
+    int AlphaBlendValue() const { return alphaBlendValue_; }
+    void SetAlphaBlendValue(int v);
+    bool UseSkinCursor() const { return useSkinCursor_; }
+    void SetUseSkinCursor(bool v) { useSkinCursor_ = v; }
+
+    // Relay of skin changes: drop the definition, then look it up again.
+    virtual void SkinChanging() { skinIndex_ = -1; }
+    virtual void SkinChanged();
+
+protected:
+    // Index of the definition in use (-1: the built-in look).
+    int SkinIndex() const { return skinIndex_; }
+    virtual void Repaint() = 0;
+
+private:
+    TskSkinData* skinData_ = nullptr;
+    QString skinDataName_;
+    bool drawDefault_ = true;
+    bool alphaBlend_ = false;
+    int alphaBlendValue_ = 200;
+    bool useSkinCursor_ = false;
+    int skinIndex_ = -1;
+};
+
+// A windowed skinned control: paints into one off-screen picture of its own
+// size and copies it once.
+class TskSkinControl : public QWidget, public TskSkinProperties {
+    Q_OBJECT
+public:
+    explicit TskSkinControl(QWidget* parent = nullptr);
+
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void enterEvent(QEnterEvent*) override;
+    void leaveEvent(QEvent*) override;
+    void Repaint() override { update(); }
+
+    virtual void DrawDefaultImage(QPainter& p);
+    virtual void DrawSkinImage(QPainter&) {}
+    virtual void MouseEnter() {}
+    virtual void MouseLeave() {}
+    // Controls that show their parent through (flat check box) start from a
+    // transparent picture instead of the button face.
+    virtual bool Opaque() const { return true; }
+};
+
+// Windowless kind: the same properties, drawn over the parent.
+class TskGraphicSkinControl : public TskSkinControl {
+    Q_OBJECT
+public:
+    explicit TskGraphicSkinControl(QWidget* parent = nullptr);
+
+protected:
+    bool Opaque() const override { return false; }
+};
+
+class TskSkinCustomControl : public TskSkinControl {
+    Q_OBJECT
+public:
+    explicit TskSkinCustomControl(QWidget* parent = nullptr);
+
+    const TFontDesc& DefaultFont() const { return defaultFont_; }
+    void SetDefaultFont(const TFontDesc& f);
+    bool UseSkinFont() const { return useSkinFont_; }
+    void SetUseSkinFont(bool v);
+    int DefaultWidth() const { return defaultWidth_; }
+    void SetDefaultWidth(int v) { defaultWidth_ = v; }
+    int DefaultHeight() const { return defaultHeight_; }
+    void SetDefaultHeight(int v) { defaultHeight_ = v; }
+
+    void SkinChanged() override;
+
+protected:
+    // The font and colour text is drawn with in the built-in look.
+    QFont TextFont() const { return MakeFont(defaultFont_); }
+    QColor TextColor() const;
+
+private:
+    TFontDesc defaultFont_;
+    bool useSkinFont_ = true;
+    int defaultWidth_ = 0;
+    int defaultHeight_ = 0;
+};
+
+// Frame pen colours of the built-in looks, by border style.
+void DrawBevelFrame(QPainter& p, const QRect& r, TskSkinBorderStyle style);
+
+class TskSkinPanel : public TskSkinCustomControl {
+    Q_OBJECT
+public:
+    explicit TskSkinPanel(QWidget* parent = nullptr);
+
+    TskSkinBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TskSkinBorderStyle v);
+    bool CaptionMode() const { return captionMode_; }
+    void SetCaptionMode(bool v);
+    int DefaultCaptionHeight() const { return defaultCaptionHeight_; }
+    void SetDefaultCaptionHeight(int v);
+    TAlignment DefaultAlignment() const { return defaultAlignment_; }
+    void SetDefaultAlignment(TAlignment v);
+    bool RollUpMode() const { return rollUpMode_; }
+    void SetRollUpMode(bool v) { rollUpMode_ = v; }
+    bool RollUpState() const { return rollUpState_; }
+    void SetRollUpState(bool v) { rollUpState_ = v; }
+    bool CheckedMode() const { return checkedMode_; }
+    void SetCheckedMode(bool v);
+    bool Checked() const { return checked_; }
+    void SetChecked(bool v);
+    bool AutoEnabledControls() const { return autoEnabledControls_; }
+    void SetAutoEnabledControls(bool v) { autoEnabledControls_ = v; }
+    const QImage& Glyph() const { return glyph_; }
+    void SetGlyph(const QImage& g);
+    int NumGlyphs() const { return numGlyphs_; }
+    void SetNumGlyphs(int v) { numGlyphs_ = v; }
+    int Spacing() const { return spacing_; }
+    void SetSpacing(int v) { spacing_ = v; }
+    int RealHeight() const { return realHeight_; }
+    void SetRealHeight(int v) { realHeight_ = v; }
+    const QString& Caption() const { return caption_; }
+    void SetCaption(const QString& c);
+
+    TNotifyEvent OnChecked;
+
+protected:
+    void DrawDefaultImage(QPainter& p) override;
+
+private:
+    void UpdateChildArea();
+
+    TskSkinBorderStyle borderStyle_ = bvFrame;
+    bool captionMode_ = false;
+    int defaultCaptionHeight_ = 22;
+    TAlignment defaultAlignment_ = taLeftJustify;
+    bool rollUpMode_ = false;
+    bool rollUpState_ = false;
+    bool checkedMode_ = false;
+    bool checked_ = false;
+    bool autoEnabledControls_ = true;
+    QImage glyph_;
+    int numGlyphs_ = 1;
+    int spacing_ = 2;
+    int realHeight_ = -1;
+    QString caption_;
+};
+
+class TskSkinLabel : public TskSkinCustomControl {
+    Q_OBJECT
+public:
+    explicit TskSkinLabel(QWidget* parent = nullptr);
+
+    bool UseSkinSize() const { return useSkinSize_; }
+    void SetUseSkinSize(bool v) { useSkinSize_ = v; }
+    bool UseSkinFontColor() const { return useSkinFontColor_; }
+    void SetUseSkinFontColor(bool v);
+    TskSkinBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TskSkinBorderStyle v);
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment v);
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool v);
+    const QString& Caption() const { return caption_; }
+    void SetCaption(const QString& c);
+
+protected:
+    void DrawDefaultImage(QPainter& p) override;
+
+private:
+    void AdjustSize();
+
+    bool useSkinSize_ = true;
+    bool useSkinFontColor_ = true;
+    TskSkinBorderStyle borderStyle_ = bvFrame;
+    TAlignment alignment_ = taLeftJustify;
+    bool autoSize_ = false;
+    QString caption_;
+};
+
+// The toolkit's transparent label with skin font settings.
+class TskSkinStdLabel : public QWidget, public TskSkinProperties {
+    Q_OBJECT
+public:
+    explicit TskSkinStdLabel(QWidget* parent = nullptr);
+
+    const QString& Caption() const { return caption_; }
+    void SetCaption(const QString& c);
+    // The label's own font (used when UseSkinFont is off).
+    const TFontDesc& Font() const { return font_; }
+    void SetFont(const TFontDesc& f);
+    const TFontDesc& DefaultFont() const { return defaultFont_; }
+    void SetDefaultFont(const TFontDesc& f);
+    bool UseSkinFont() const { return useSkinFont_; }
+    void SetUseSkinFont(bool v);
+    bool UseSkinColor() const { return useSkinColor_; }
+    void SetUseSkinColor(bool v);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void Repaint() override { update(); }
+    // Font and colour of the text in the look without a definition.
+    virtual TFontDesc DrawFont() const;
+
+private:
+    QString caption_;
+    TFontDesc font_{QStringLiteral("MS Sans Serif"), -11, 0, clWindowText};
+    TFontDesc defaultFont_{QStringLiteral("MS Sans Serif"), -11, 0, clWindowText};
+    bool useSkinFont_ = true;
+    bool useSkinColor_ = true;
+};
+
+// A label that opens its URL in the browser when clicked.
+class TskSkinLinkLabel : public TskSkinStdLabel {
+    Q_OBJECT
+public:
+    explicit TskSkinLinkLabel(QWidget* parent = nullptr);
+
+    const QString& URL() const { return url_; }
+    void SetURL(const QString& u) { url_ = u; }
+    bool UseUnderLine() const { return useUnderLine_; }
+    void SetUseUnderLine(bool v);
+    TColor DefaultActiveFontColor() const { return defaultActiveFontColor_; }
+    void SetDefaultActiveFontColor(TColor c);
+    bool Hot() const { return hot_; }
+
+    TNotifyEvent OnClick;
+
+protected:
+    TFontDesc DrawFont() const override;
+    void enterEvent(QEnterEvent*) override;
+    void leaveEvent(QEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+
+private:
+    QString url_;
+    bool useUnderLine_ = true;
+    TColor defaultActiveFontColor_ = clBlue;
+    bool hot_ = false;
+};
+
+// Caption over a soft shadow darkening what lies behind it.
+class TskSkinShadowLabel : public TskGraphicSkinControl {
+    Q_OBJECT
+public:
+    explicit TskSkinShadowLabel(QWidget* parent = nullptr);
+
+    const QString& Caption() const { return caption_; }
+    void SetCaption(const QString& c);
+    const TFontDesc& Font() const { return font_; }
+    void SetFont(const TFontDesc& f);
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool v);
+    bool UseSkinColor() const { return useSkinColor_; }
+    void SetUseSkinColor(bool v) { useSkinColor_ = v; }
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment v);
+    TTextLayout Layout() const { return layout_; }
+    void SetLayout(TTextLayout v);
+    bool WordWrap() const { return wordWrap_; }
+    void SetWordWrap(bool v);
+    bool ShowAccelChar() const { return showAccelChar_; }
+    void SetShowAccelChar(bool v) { showAccelChar_ = v; }
+    QWidget* FocusControl() const { return focusControl_; }
+    void SetFocusControl(QWidget* w) { focusControl_ = w; }
+
+protected:
+    void DrawDefaultImage(QPainter& p) override;
+
+private:
+    int TextFlags() const;
+    void AdjustSize();
+
+    QString caption_;
+    TFontDesc font_{QStringLiteral("Arial"), 16, fsBold, clWindowText};
+    bool autoSize_ = true;
+    bool useSkinColor_ = true;
+    TAlignment alignment_ = taLeftJustify;
+    TTextLayout layout_ = tlTop;
+    bool wordWrap_ = false;
+    bool showAccelChar_ = true;
+    QWidget* focusControl_ = nullptr;
+};
+
+// The toolkit's splitter with the skin properties; without a definition it
+// keeps the plain look and 3-pixel thickness.
+class TskSkinSplitter : public TSplitter, public TskSkinProperties {
+    Q_OBJECT
+public:
+    explicit TskSkinSplitter(QWidget* parent = nullptr);
+
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool v) { transparent_ = v; }
+    int DefaultSize() const { return defaultSize_; }
+    void SetDefaultSize(int v) { defaultSize_ = v; }
+
+protected:
+    void Repaint() override { update(); }
+
+private:
+    bool transparent_ = false;
+    int defaultSize_ = 10;
+};
+
+class TskSkinButton : public TskSkinCustomControl {
+    Q_OBJECT
+public:
+    explicit TskSkinButton(QWidget* parent = nullptr);
+
+    bool UseSkinSize() const { return useSkinSize_; }
+    void SetUseSkinSize(bool v) { useSkinSize_ = v; }
+    bool UseSkinFontColor() const { return useSkinFontColor_; }
+    void SetUseSkinFontColor(bool v);
+    bool RepeatMode() const { return repeatMode_; }
+    void SetRepeatMode(bool v) { repeatMode_ = v; }
+    int RepeatInterval() const { return repeatInterval_; }
+    void SetRepeatInterval(int v) { repeatInterval_ = v; }
+    bool AllowAllUp() const { return allowAllUp_; }
+    void SetAllowAllUp(bool v) { allowAllUp_ = v; }
+    bool CanFocused() const { return canFocused_; }
+    void SetCanFocused(bool v);
+    bool Down() const { return down_; }
+    void SetDown(bool v);
+    int GroupIndex() const { return groupIndex_; }
+    void SetGroupIndex(int v);
+    const QString& Caption() const { return caption_; }
+    void SetCaption(const QString& c);
+    const QImage& Glyph() const { return glyph_; }
+    void SetGlyph(const QImage& g);
+    int NumGlyphs() const { return numGlyphs_; }
+    void SetNumGlyphs(int v) { numGlyphs_ = std::max(1, v); }
+    TButtonLayout Layout() const { return layout_; }
+    void SetLayout(TButtonLayout v);
+    int Margin() const { return margin_; }
+    void SetMargin(int v);
+    int Spacing() const { return spacing_; }
+    void SetSpacing(int v);
+
+    bool MouseIn() const { return mouseIn_; }
+    // The toolkit's click: fires OnClick.
+    virtual void Click();
+
+    TNotifyEvent OnClick;
+
+protected:
+    void DrawDefaultImage(QPainter& p) override;
+    void MouseEnter() override;
+    void MouseLeave() override;
+    void mousePressEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
+
+    // Face shown: pressed while held with the mouse over it (or grouped and down).
+    bool ShowsPressed() const;
+    void DrawCaption(QPainter& p, const QRect& area, const QColor& color) const;
+
+private:
+    bool useSkinSize_ = true;
+    bool useSkinFontColor_ = true;
+    bool repeatMode_ = false;
+    int repeatInterval_ = 100;
+    bool allowAllUp_ = false;
+    bool canFocused_ = true;
+    bool down_ = false;
+    int groupIndex_ = 0;
+    QString caption_;
+    QImage glyph_;
+    int numGlyphs_ = 1;
+    TButtonLayout layout_ = blGlyphLeft;
+    int margin_ = -1;
+    int spacing_ = 1;
+    bool mouseIn_ = false;
+    bool pressed_ = false;  // held down by the left mouse button
+    QTimer repeat_;
+};
+
+class TskSkinXFormButton : public TskSkinButton {
+    Q_OBJECT
+public:
+    explicit TskSkinXFormButton(QWidget* parent = nullptr);
+
+    const QImage& DefImage() const { return defImage_; }
+    void SetDefImage(const QImage& img);
+    const QImage& DefActiveImage() const { return defActiveImage_; }
+    void SetDefActiveImage(const QImage& img) { defActiveImage_ = img; update(); }
+    const QImage& DefDownImage() const { return defDownImage_; }
+    void SetDefDownImage(const QImage& img) { defDownImage_ = img; update(); }
+    const QImage& DefMask() const { return defMask_; }
+    void SetDefMask(const QImage& img) { defMask_ = img; }
+    TColor DefActiveFontColor() const { return defActiveFontColor_; }
+    void SetDefActiveFontColor(TColor c) { defActiveFontColor_ = c; update(); }
+    TColor DefDownFontColor() const { return defDownFontColor_; }
+    void SetDefDownFontColor(TColor c) { defDownFontColor_ = c; update(); }
+
+protected:
+    void DrawDefaultImage(QPainter& p) override;
+
+private:
+    QImage defImage_, defActiveImage_, defDownImage_, defMask_;
+    TColor defActiveFontColor_ = clBlack;
+    TColor defDownFontColor_ = clBlack;
+};
+
+class TskSkinCheckRadioBox : public TskSkinCustomControl {
+    Q_OBJECT
+public:
+    explicit TskSkinCheckRadioBox(QWidget* parent = nullptr);
+
+    bool Checked() const { return checked_; }
+    void SetChecked(bool v);
+    TCheckBoxState State() const { return state_; }
+    void SetState(TCheckBoxState s);
+    bool AllowGrayed() const { return allowGrayed_; }
+    void SetAllowGrayed(bool v) { allowGrayed_ = v; }
+    bool Radio() const { return radio_; }
+    void SetRadio(bool v);
+    int GroupIndex() const { return groupIndex_; }
+    void SetGroupIndex(int v) { groupIndex_ = v; }
+    bool Flat() const { return flat_; }
+    void SetFlat(bool v);
+    bool CanFocused() const { return canFocused_; }
+    void SetCanFocused(bool v);
+    TImageList* Images() const { return images_; }
+    void SetImages(TImageList* images);
+    int ImageIndex() const { return imageIndex_; }
+    void SetImageIndex(int v);
+    const QString& Caption() const { return caption_; }
+    void SetCaption(const QString& c);
+
+    bool MouseIn() const { return mouseIn_; }
+
+    TNotifyEvent OnClick;
+
+protected:
+    void DrawDefaultImage(QPainter& p) override;
+    bool Opaque() const override { return !flat_; }
+    void MouseEnter() override;
+    void MouseLeave() override;
+    void mousePressEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
+
+private:
+    void Toggle();
+    void UncheckGroup();
+
+    bool checked_ = false;
+    TCheckBoxState state_ = cbUnchecked;
+    bool allowGrayed_ = false;
+    bool radio_ = false;
+    int groupIndex_ = 0;
+    bool flat_ = true;
+    bool canFocused_ = true;
+    TImageList* images_ = nullptr;
+    int imageIndex_ = 0;
+    QString caption_;
+    bool mouseIn_ = false;
+};
