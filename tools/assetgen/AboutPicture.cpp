@@ -1,0 +1,331 @@
+#include "AssetGen.h"
+
+#include <QFont>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPainterPathStroker>
+#include <QRadialGradient>
+#include <QRandomGenerator>
+#include <cmath>
+
+namespace {
+
+constexpr int kWidth = 800;
+constexpr int kHeight = 600;
+// The picture is shown stretched over the 1015 x 662 login page; the login
+// controls sit at fixed page positions, so the panel and icons are placed in
+// page pixels and mapped back.
+constexpr double kSx = 800.0 / 1015.0;
+constexpr double kSy = 600.0 / 662.0;
+
+QPointF Page(double x, double y) { return {x * kSx, y * kSy}; }
+QRectF PageRect(double x, double y, double w, double h) { return {x * kSx, y * kSy, w * kSx, h * kSy}; }
+
+const QColor kOrange(255, 132, 20);
+
+void Background(QPainter& p)
+{
+    QLinearGradient base(0, 0, 0, kHeight);
+    base.setColorAt(0, QColor(22, 8, 2));
+    base.setColorAt(1, QColor(46, 16, 3));
+    p.fillRect(0, 0, kWidth, kHeight, base);
+    QRadialGradient glow(QPointF(250, 330), 430);
+    glow.setColorAt(0, QColor(255, 120, 10, 170));
+    glow.setColorAt(0.5, QColor(200, 70, 0, 70));
+    glow.setColorAt(1, QColor(0, 0, 0, 0));
+    p.fillRect(0, 0, kWidth, kHeight, glow);
+}
+
+// Light streaks sweeping up from the lower left, each a wide faint band under a thin bright line.
+void Streaks(QPainter& p)
+{
+    QRandomGenerator rng(20240611);
+    p.save();
+    p.setCompositionMode(QPainter::CompositionMode_Plus);
+    for (int i = 0; i < 34; ++i) {
+        const double y0 = 380 + rng.bounded(260.0);
+        const double y1 = -60 + rng.bounded(330.0);
+        const double bend = -120 + rng.bounded(240.0);
+        QPainterPath path(QPointF(-40, y0));
+        path.cubicTo(QPointF(220, y0 - 60 + bend), QPointF(520, y1 + 120 + bend), QPointF(860, y1));
+        const int hue = 18 + rng.bounded(24);
+        const double width = 1 + rng.bounded(5.0);
+        QColor wide = QColor::fromHsv(hue, 255, 255, 22 + rng.bounded(28));
+        QColor thin = QColor::fromHsv(hue, 160 + rng.bounded(80), 255, 90 + rng.bounded(120));
+        p.setPen(QPen(wide, width * 6, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(path);
+        p.setPen(QPen(thin, width * 0.6, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(path);
+    }
+    for (int i = 0; i < 90; ++i) {
+        const QPointF at(rng.bounded(double(kWidth)), rng.bounded(double(kHeight)));
+        const double r = 0.6 + rng.bounded(2.2);
+        QRadialGradient spark(at, r * 3);
+        spark.setColorAt(0, QColor(255, 220, 150, 200));
+        spark.setColorAt(1, QColor(255, 120, 0, 0));
+        p.setPen(Qt::NoPen);
+        p.setBrush(spark);
+        p.drawEllipse(at, r * 3, r * 3);
+    }
+    p.restore();
+}
+
+void Hoop(QPainter& p)
+{
+    p.save();
+    // Backboard, seen from the front and a little from below.
+    p.setPen(QPen(QColor(255, 235, 210, 200), 3));
+    p.setBrush(QColor(255, 255, 255, 28));
+    p.drawRoundedRect(QRectF(58, 86, 190, 122), 6, 6);
+    p.setPen(QPen(QColor(255, 235, 210, 170), 2.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(122, 146, 62, 48));
+    // Net under the rim.
+    p.setPen(QPen(QColor(255, 245, 235, 190), 1.6));
+    const double top = 220, bottom = 292;
+    for (int i = 0; i <= 8; ++i) {
+        const double xt = 113 + i * 10, xb = 133 + i * 5;
+        p.drawLine(QPointF(xt, top), QPointF(xb, bottom));
+        if (i < 8)
+            p.drawLine(QPointF(xt, top), QPointF(133 + (i + 1) * 5, bottom));
+    }
+    for (double y = 240; y < bottom; y += 17) {
+        const double t = (y - top) / (bottom - top);
+        p.drawLine(QPointF(113 + 20 * t, y), QPointF(193 - 20 * t, y));
+    }
+    // Rim.
+    p.setPen(QPen(QColor(230, 60, 10), 6));
+    p.drawEllipse(QPointF(153, 218), 42, 9);
+    p.setPen(QPen(QColor(255, 160, 90), 2));
+    p.drawArc(QRectF(111, 209, 84, 18), 200 * 16, 140 * 16);
+    p.restore();
+}
+
+QPainterPath Limb(std::initializer_list<QPointF> joints, double width)
+{
+    QPainterPath line;
+    auto it = joints.begin();
+    line.moveTo(*it);
+    for (++it; it != joints.end(); ++it)
+        line.lineTo(*it);
+    QPainterPathStroker stroker;
+    stroker.setWidth(width);
+    stroker.setCapStyle(Qt::RoundCap);
+    stroker.setJoinStyle(Qt::RoundJoin);
+    return stroker.createStroke(line);
+}
+
+// A player in full flight towards the rim, the ball held high in the right hand.
+QPainterPath Player()
+{
+    QPainterPath body;
+    body.addEllipse(QPointF(292, 214), 19, 21);
+    QPainterPath torso;
+    torso.moveTo(262, 244);
+    torso.cubicTo(280, 232, 302, 236, 318, 248);
+    torso.lineTo(346, 330);
+    torso.cubicTo(330, 346, 306, 350, 292, 340);
+    torso.closeSubpath();
+    QPainterPath shorts;
+    shorts.moveTo(290, 326);
+    shorts.lineTo(350, 318);
+    shorts.lineTo(372, 372);
+    shorts.lineTo(330, 384);
+    shorts.lineTo(314, 366);
+    shorts.lineTo(288, 382);
+    shorts.lineTo(270, 360);
+    shorts.closeSubpath();
+    const QPainterPath parts[] = {
+        Limb({{292, 230}, {290, 248}}, 17),                     // neck
+        Limb({{270, 250}, {232, 214}, {196, 178}}, 17),         // arm to the ball
+        Limb({{312, 252}, {350, 246}, {382, 270}}, 16),         // balancing arm
+        Limb({{300, 350}, {266, 392}, {286, 452}}, 26),         // leading leg, knee up
+        Limb({{286, 452}, {268, 466}}, 15),                     // its foot
+        Limb({{340, 352}, {384, 398}, {420, 440}}, 25),         // trailing leg
+        Limb({{420, 440}, {440, 434}}, 15),                     // its foot
+    };
+    body = body.united(torso).united(shorts);
+    for (const QPainterPath& part : parts)
+        body = body.united(part);
+    return body.simplified();
+}
+
+void DrawPlayer(QPainter& p)
+{
+    const QPainterPath player = Player();
+    p.save();
+    p.setCompositionMode(QPainter::CompositionMode_Plus);
+    for (int w = 22; w >= 6; w -= 8) {
+        p.setPen(QPen(QColor(255, 110, 0, 46), w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPath(player);
+    }
+    p.restore();
+    QLinearGradient fill(260, 180, 420, 470);
+    fill.setColorAt(0, QColor(40, 16, 6));
+    fill.setColorAt(1, QColor(12, 5, 2));
+    p.setPen(QPen(QColor(255, 170, 70), 2.2));
+    p.setBrush(fill);
+    p.drawPath(player);
+    // Jersey number on the back, just a hint of detail.
+    QFont number(QStringLiteral("Liberation Sans"));
+    number.setPixelSize(30);
+    number.setBold(true);
+    p.setFont(number);
+    p.setPen(QColor(255, 140, 40, 170));
+    p.drawText(QRectF(296, 270, 44, 40), Qt::AlignCenter, QStringLiteral("23"));
+    DrawBasketball(p, QPointF(184, 162), 19, 2.2);
+}
+
+void Title(QPainter& p)
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(104);
+    font.setBold(true);
+    font.setItalic(true);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 2);
+    QPainterPath text;
+    text.addText(0, 0, font, QStringLiteral("Hoopline"));
+    const QRectF bounds = text.boundingRect();
+    text.translate(kWidth / 2.0 - bounds.center().x(), 100);
+    p.save();
+    p.setCompositionMode(QPainter::CompositionMode_Plus);
+    for (int w = 26; w >= 8; w -= 9) {
+        p.setPen(QPen(QColor(255, 100, 0, 40), w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPath(text);
+    }
+    p.restore();
+    const QRectF box = text.boundingRect();
+    QLinearGradient fill(0, box.top(), 0, box.bottom());
+    fill.setColorAt(0, QColor(255, 226, 120));
+    fill.setColorAt(0.45, QColor(255, 150, 20));
+    fill.setColorAt(1, QColor(214, 70, 0));
+    p.setPen(QPen(QColor(60, 20, 0), 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(fill);
+    p.drawPath(text);
+}
+
+void PersonIcon(QPainter& p, const QRectF& box)
+{
+    const QPointF c = box.center();
+    const double sx = box.width() / 2, sy = box.height() / 2;
+    p.drawEllipse(QPointF(c.x(), c.y() - sy * 0.33), sx * 0.33, sy * 0.33);
+    QPainterPath shoulders;
+    shoulders.moveTo(c.x() - sx * 0.62, c.y() + sy * 0.62);
+    shoulders.cubicTo(c.x() - sx * 0.62, c.y() + sy * 0.02, c.x() + sx * 0.62, c.y() + sy * 0.02,
+                      c.x() + sx * 0.62, c.y() + sy * 0.62);
+    shoulders.closeSubpath();
+    p.drawPath(shoulders);
+}
+
+void KeyIcon(QPainter& p, const QRectF& box)
+{
+    const QPointF c = box.center();
+    const double sx = box.width() / 2, sy = box.height() / 2;
+    QPainterPath key;
+    key.addEllipse(QPointF(c.x() - sx * 0.38, c.y()), sx * 0.3, sy * 0.3);
+    key.addRect(QRectF(c.x() - sx * 0.1, c.y() - sy * 0.08, sx * 0.75, sy * 0.16));
+    key.addRect(QRectF(c.x() + sx * 0.38, c.y(), sx * 0.1, sy * 0.28));
+    key.addRect(QRectF(c.x() + sx * 0.55, c.y(), sx * 0.1, sy * 0.2));
+    key = key.simplified();
+    QPainterPath hole;
+    hole.addEllipse(QPointF(c.x() - sx * 0.45, c.y()), sx * 0.1, sy * 0.1);
+    p.drawPath(key.subtracted(hole));
+}
+
+// A round badge holding an icon; drawn in page pixels so it is round on the page.
+void Badge(QPainter& p, const QRectF& pageBox, void (*icon)(QPainter&, const QRectF&))
+{
+    const QRectF box(pageBox.x() * kSx, pageBox.y() * kSy, pageBox.width() * kSx, pageBox.height() * kSy);
+    QRadialGradient g(box.center() - QPointF(box.width() * 0.2, box.height() * 0.25), box.width());
+    g.setColorAt(0, QColor(255, 255, 255));
+    g.setColorAt(1, QColor(255, 222, 190));
+    p.setPen(QPen(QColor(150, 60, 0), 1.5));
+    p.setBrush(g);
+    p.drawEllipse(box);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(150, 55, 0));
+    icon(p, box.adjusted(box.width() * 0.12, box.height() * 0.12, -box.width() * 0.12, -box.height() * 0.12));
+}
+
+void LoginPanel(QPainter& p)
+{
+    // Page pixels: the panel runs from left of the field icons to right of the
+    // version text, from above the version text to below the LOGIN button.
+    const QRectF panel = PageRect(548, 194, 452, 310);
+    const double rx = 18 * kSx, ry = 18 * kSy;
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 110));
+    p.drawRoundedRect(panel.translated(6, 8), rx, ry);
+    QLinearGradient fill(0, panel.top(), 0, panel.bottom());
+    fill.setColorAt(0, QColor(255, 170, 70, 245));
+    fill.setColorAt(0.5, QColor(250, 130, 25, 245));
+    fill.setColorAt(1, QColor(222, 92, 8, 245));
+    p.setPen(QPen(QColor(255, 214, 150), 2));
+    p.setBrush(fill);
+    p.drawRoundedRect(panel, rx, ry);
+    // Gloss over the upper edge.
+    QLinearGradient gloss(0, panel.top(), 0, panel.top() + 50);
+    gloss.setColorAt(0, QColor(255, 255, 255, 90));
+    gloss.setColorAt(1, QColor(255, 255, 255, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(gloss);
+    p.drawRoundedRect(panel.adjusted(3, 3, -3, -panel.height() + 52), rx - 2, ry - 2);
+    // Heading where nothing else sits, left of the version text.
+    QFont heading(QStringLiteral("Liberation Sans"));
+    heading.setPixelSize(17);
+    heading.setBold(true);
+    heading.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
+    p.setFont(heading);
+    p.setPen(QColor(90, 30, 0, 150));
+    p.drawText(PageRect(600, 214, 280, 30).translated(1, 1), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("MEMBER LOGIN"));
+    p.setPen(Qt::white);
+    p.drawText(PageRect(600, 214, 280, 30), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("MEMBER LOGIN"));
+    p.setPen(QPen(QColor(255, 236, 200, 160), 1));
+    p.drawLine(Page(600, 250), Page(980, 250));
+    p.setRenderHint(QPainter::Antialiasing);
+    Badge(p, QRectF(562, 273, 30, 30), PersonIcon);   // beside the login field (598, 280, h 18)
+    Badge(p, QRectF(562, 347, 30, 30), KeyIcon);      // beside the password field (598, 352, h 21)
+    p.restore();
+}
+
+void BrandMark(QPainter& p)
+{
+    const QPointF c(676, 574);
+    p.setPen(QPen(QColor(255, 150, 40, 200), 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(c, 11, 11);
+    p.drawLine(QPointF(c.x() - 11, c.y()), QPointF(c.x() + 11, c.y()));
+    p.drawLine(QPointF(c.x(), c.y() - 11), QPointF(c.x(), c.y() + 11));
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(12);
+    font.setBold(true);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 2);
+    p.setFont(font);
+    p.setPen(QColor(255, 190, 120, 210));
+    p.drawText(QRectF(694, 565, 100, 18), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("HOOPLINE"));
+}
+
+} // namespace
+
+QImage AboutPicture()
+{
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    Background(p);
+    Streaks(p);
+    // The hoop and the player sit left of the login panel.
+    p.save();
+    p.translate(-28, 0);
+    Hoop(p);
+    DrawPlayer(p);
+    p.restore();
+    Title(p);
+    LoginPanel(p);
+    BrandMark(p);
+    return image;
+}
