@@ -260,7 +260,7 @@ TDemoData::TDemoData(TClock::time_point start) : start_(start)
     // 32 upcoming matches over every competition, one every 2 h 15 min from the next full hour.
     const auto firstHour = std::chrono::floor<hours>(start_) + hours(2);
     for (int i = 0; i < 32; ++i) {
-        const int l = (i * 7) % int(leagues_.size());
+        const int l = (i * 5) % int(leagues_.size());
         const std::vector<int>& t = leagues_[l].teams;
         TRng pick(Mix(77, i));
         const int h = pick.Int(0, int(t.size()) - 1);
