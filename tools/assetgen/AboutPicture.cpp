@@ -4,10 +4,10 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPainterPathStroker>
 #include <QRadialGradient>
 #include <QRandomGenerator>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -102,78 +102,119 @@ void Hoop(QPainter& p)
     p.restore();
 }
 
-QPainterPath Limb(std::initializer_list<QPointF> joints, double width)
+struct TJoint {
+    QPointF at;
+    double width;
+};
+
+// A limb narrowing from joint to joint: round joints joined by tangent quads,
+// each its own shape so that overlaps add up instead of cancelling.
+void Limb(std::vector<QPainterPath>& shapes, std::initializer_list<TJoint> joints)
 {
-    QPainterPath line;
-    auto it = joints.begin();
-    line.moveTo(*it);
-    for (++it; it != joints.end(); ++it)
-        line.lineTo(*it);
-    QPainterPathStroker stroker;
-    stroker.setWidth(width);
-    stroker.setCapStyle(Qt::RoundCap);
-    stroker.setJoinStyle(Qt::RoundJoin);
-    return stroker.createStroke(line);
+    const TJoint* previous = nullptr;
+    for (const TJoint& joint : joints) {
+        QPainterPath round;
+        round.addEllipse(joint.at, joint.width / 2, joint.width / 2);
+        shapes.push_back(round);
+        if (previous) {
+            const QPointF d = joint.at - previous->at;
+            const double length = std::hypot(d.x(), d.y());
+            const QPointF n(-d.y() / length, d.x() / length);
+            QPainterPath quad;
+            quad.addPolygon(QPolygonF({previous->at + n * previous->width / 2, joint.at + n * joint.width / 2,
+                                       joint.at - n * joint.width / 2, previous->at - n * previous->width / 2}));
+            shapes.push_back(quad);
+        }
+        previous = &joint;
+    }
 }
 
 // A player in full flight towards the rim, the ball held high in the right hand.
-QPainterPath Player()
+std::vector<QPainterPath> Player()
 {
     QPainterPath body;
-    body.addEllipse(QPointF(292, 214), 19, 21);
+    body.addEllipse(QPointF(288, 211), 17, 19);
     QPainterPath torso;
-    torso.moveTo(262, 244);
-    torso.cubicTo(280, 232, 302, 236, 318, 248);
-    torso.lineTo(346, 330);
-    torso.cubicTo(330, 346, 306, 350, 292, 340);
+    torso.moveTo(258, 246);
+    torso.cubicTo(278, 236, 310, 238, 330, 250);
+    torso.cubicTo(342, 274, 344, 306, 340, 332);
+    torso.lineTo(292, 338);
+    torso.cubicTo(282, 310, 268, 286, 258, 246);
     torso.closeSubpath();
     QPainterPath shorts;
-    shorts.moveTo(290, 326);
-    shorts.lineTo(350, 318);
-    shorts.lineTo(372, 372);
-    shorts.lineTo(330, 384);
-    shorts.lineTo(314, 366);
-    shorts.lineTo(288, 382);
-    shorts.lineTo(270, 360);
+    shorts.moveTo(290, 324);
+    shorts.lineTo(344, 318);
+    shorts.lineTo(366, 378);
+    shorts.lineTo(330, 388);
+    shorts.lineTo(316, 366);
+    shorts.lineTo(282, 386);
+    shorts.lineTo(264, 362);
     shorts.closeSubpath();
-    const QPainterPath parts[] = {
-        Limb({{292, 230}, {290, 248}}, 17),                     // neck
-        Limb({{270, 250}, {232, 214}, {196, 178}}, 17),         // arm to the ball
-        Limb({{312, 252}, {350, 246}, {382, 270}}, 16),         // balancing arm
-        Limb({{300, 350}, {266, 392}, {286, 452}}, 26),         // leading leg, knee up
-        Limb({{286, 452}, {268, 466}}, 15),                     // its foot
-        Limb({{340, 352}, {384, 398}, {420, 440}}, 25),         // trailing leg
-        Limb({{420, 440}, {440, 434}}, 15),                     // its foot
-    };
-    body = body.united(torso).united(shorts);
-    for (const QPainterPath& part : parts)
-        body = body.united(part);
-    return body.simplified();
+    std::vector<QPainterPath> all = {body, torso, shorts};
+    Limb(all, {{{289, 226}, 15}, {{293, 246}, 17}});  // neck
+    Limb(all, {{{266, 252}, 24}, {{230, 214}, 16}, {{200, 182}, 12}});  // arm to the ball
+    Limb(all, {{{322, 256}, 23}, {{354, 280}, 15}, {{380, 262}, 11}});  // balancing arm
+    Limb(all, {{{300, 348}, 32}, {{262, 382}, 22}, {{272, 440}, 13}});  // leading leg, knee up
+    Limb(all, {{{270, 442}, 15}, {{250, 454}, 14}});  // its shoe
+    Limb(all, {{{338, 352}, 31}, {{374, 404}, 22}, {{420, 424}, 13}});  // trailing leg
+    Limb(all, {{{422, 424}, 15}, {{440, 438}, 14}});  // its shoe
+    return all;
+}
+
+// The silhouette as a coverage mask: outlining a union of overlapping shapes
+// leaves seams at the joints, a mask has none.
+QImage PlayerMask()
+{
+    QImage mask(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
+    mask.fill(Qt::transparent);
+    QPainter p(&mask);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    for (const QPainterPath& part : Player())
+        p.drawPath(part);
+    return mask;
+}
+
+QImage Tinted(const QImage& mask, const QBrush& brush)
+{
+    QImage out = mask;
+    QPainter p(&out);
+    p.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    p.fillRect(out.rect(), brush);
+    return out;
 }
 
 void DrawPlayer(QPainter& p)
 {
-    const QPainterPath player = Player();
+    const QImage mask = PlayerMask();
+    // Glow and rim light: the mask spread around itself.
     p.save();
     p.setCompositionMode(QPainter::CompositionMode_Plus);
-    for (int w = 22; w >= 6; w -= 8) {
-        p.setPen(QPen(QColor(255, 110, 0, 46), w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.drawPath(player);
+    const QImage glow = Tinted(mask, QColor(255, 100, 0, 34));
+    for (double r : {12.0, 7.0}) {
+        for (int i = 0; i < 16; ++i) {
+            const double a = i * 3.14159265358979 / 8;
+            p.drawImage(QPointF(r * std::cos(a), r * std::sin(a)), glow);
+        }
     }
     p.restore();
+    const QImage rim = Tinted(mask, QColor(255, 178, 80));
+    for (int i = 0; i < 8; ++i) {
+        const double a = i * 3.14159265358979 / 4;
+        p.drawImage(QPointF(2.2 * std::cos(a), 2.2 * std::sin(a)), rim);
+    }
     QLinearGradient fill(260, 180, 420, 470);
-    fill.setColorAt(0, QColor(40, 16, 6));
+    fill.setColorAt(0, QColor(44, 18, 6));
     fill.setColorAt(1, QColor(12, 5, 2));
-    p.setPen(QPen(QColor(255, 170, 70), 2.2));
-    p.setBrush(fill);
-    p.drawPath(player);
+    p.drawImage(0, 0, Tinted(mask, fill));
     // Jersey number on the back, just a hint of detail.
     QFont number(QStringLiteral("Liberation Sans"));
     number.setPixelSize(30);
     number.setBold(true);
     p.setFont(number);
     p.setPen(QColor(255, 140, 40, 170));
-    p.drawText(QRectF(296, 270, 44, 40), Qt::AlignCenter, QStringLiteral("23"));
+    p.drawText(QRectF(290, 268, 44, 40), Qt::AlignCenter, QStringLiteral("23"));
     DrawBasketball(p, QPointF(184, 162), 19, 2.2);
 }
 
@@ -209,11 +250,11 @@ void PersonIcon(QPainter& p, const QRectF& box)
 {
     const QPointF c = box.center();
     const double sx = box.width() / 2, sy = box.height() / 2;
-    p.drawEllipse(QPointF(c.x(), c.y() - sy * 0.33), sx * 0.33, sy * 0.33);
+    p.drawEllipse(QPointF(c.x(), c.y() - sy * 0.38), sx * 0.4, sy * 0.4);
     QPainterPath shoulders;
-    shoulders.moveTo(c.x() - sx * 0.62, c.y() + sy * 0.62);
-    shoulders.cubicTo(c.x() - sx * 0.62, c.y() + sy * 0.02, c.x() + sx * 0.62, c.y() + sy * 0.02,
-                      c.x() + sx * 0.62, c.y() + sy * 0.62);
+    shoulders.moveTo(c.x() - sx * 0.8, c.y() + sy * 0.8);
+    shoulders.cubicTo(c.x() - sx * 0.8, c.y() - sy * 0.02, c.x() + sx * 0.8, c.y() - sy * 0.02,
+                      c.x() + sx * 0.8, c.y() + sy * 0.8);
     shoulders.closeSubpath();
     p.drawPath(shoulders);
 }
@@ -223,13 +264,13 @@ void KeyIcon(QPainter& p, const QRectF& box)
     const QPointF c = box.center();
     const double sx = box.width() / 2, sy = box.height() / 2;
     QPainterPath key;
-    key.addEllipse(QPointF(c.x() - sx * 0.38, c.y()), sx * 0.3, sy * 0.3);
-    key.addRect(QRectF(c.x() - sx * 0.1, c.y() - sy * 0.08, sx * 0.75, sy * 0.16));
-    key.addRect(QRectF(c.x() + sx * 0.38, c.y(), sx * 0.1, sy * 0.28));
-    key.addRect(QRectF(c.x() + sx * 0.55, c.y(), sx * 0.1, sy * 0.2));
+    key.addEllipse(QPointF(c.x() - sx * 0.5, c.y()), sx * 0.42, sy * 0.42);
+    key.addRect(QRectF(c.x() - sx * 0.15, c.y() - sy * 0.12, sx * 1.0, sy * 0.24));
+    key.addRect(QRectF(c.x() + sx * 0.5, c.y(), sx * 0.16, sy * 0.42));
+    key.addRect(QRectF(c.x() + sx * 0.72, c.y(), sx * 0.14, sy * 0.32));
     key = key.simplified();
     QPainterPath hole;
-    hole.addEllipse(QPointF(c.x() - sx * 0.45, c.y()), sx * 0.1, sy * 0.1);
+    hole.addEllipse(QPointF(c.x() - sx * 0.58, c.y()), sx * 0.16, sy * 0.16);
     p.drawPath(key.subtracted(hole));
 }
 
@@ -245,7 +286,7 @@ void Badge(QPainter& p, const QRectF& pageBox, void (*icon)(QPainter&, const QRe
     p.drawEllipse(box);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(150, 55, 0));
-    icon(p, box.adjusted(box.width() * 0.12, box.height() * 0.12, -box.width() * 0.12, -box.height() * 0.12));
+    icon(p, box.adjusted(box.width() * 0.2, box.height() * 0.2, -box.width() * 0.2, -box.height() * 0.2));
 }
 
 void LoginPanel(QPainter& p)
@@ -286,8 +327,8 @@ void LoginPanel(QPainter& p)
     p.setPen(QPen(QColor(255, 236, 200, 160), 1));
     p.drawLine(Page(600, 250), Page(980, 250));
     p.setRenderHint(QPainter::Antialiasing);
-    Badge(p, QRectF(562, 273, 30, 30), PersonIcon);   // beside the login field (598, 280, h 18)
-    Badge(p, QRectF(562, 347, 30, 30), KeyIcon);      // beside the password field (598, 352, h 21)
+    Badge(p, QRectF(560, 272, 32, 32), PersonIcon);   // beside the login field (598, 280, h 18)
+    Badge(p, QRectF(560, 346, 32, 32), KeyIcon);      // beside the password field (598, 352, h 21)
     p.restore();
 }
 

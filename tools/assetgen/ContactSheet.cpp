@@ -79,7 +79,7 @@ void LoginControls(QPainter& p, const QPoint& page)
     label(600, 336, QStringLiteral("PASSWORD:"));
     box(QRect(598, 352, 299, 21), Qt::white);
     box(QRect(604, 414, 13, 13), Qt::white);
-    label(622, 414, QStringLiteral("Remember"));
+    label(622, 414, QString::fromUtf8("Запомнить"));
     box(QRect(672, 456, 177, 25), QColor(236, 233, 216));
     p.drawText(QRect(672, 456, 177, 25), Qt::AlignCenter, QStringLiteral("LOGIN"));
     label(896, 216, QStringLiteral("Version: 4.2.3"));
