@@ -24,8 +24,11 @@ void ShowMessage(const QString& text, TMsgKind kind)
         MessageHook()(text, kind);
         return;
     }
+    // Lines may end with CR, LF or CR LF, as in the service's texts.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QMessageBox box(kind == mkError ? QMessageBox::Critical : QMessageBox::NoIcon,
-                    QApplication::applicationName(), text, QMessageBox::Ok,
+                    QApplication::applicationName(), shown, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
 }

@@ -1,0 +1,66 @@
+#pragma once
+// The main window's logic: start-up in the logged-out state, the login with
+// its version gate, the credentials file and page gating. The controls come
+// from the window definition and are reached by name.
+#include "app/HttpClient1.h"
+#include "app/ServiceUrls.h"
+#include "app/VersionGate.h"
+#include "ui/Form1Definition.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+class TForm1 : public TForm1Definition {
+    Q_OBJECT
+public:
+    // Page indices of `Page`.
+    enum { pgAbout, pgStats, pgLive, pgRadar, pgReport };
+
+    static constexpr const char* kCredentialsFile = "log.log";
+
+    // Builds the whole window, then puts it into the logged-out state.
+    explicit TForm1(const TServiceUrls& urls, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    const TServiceUrls& Urls() const { return urls_; }
+    THttpClient* HttpClient1;
+
+    // Session state, sent with every service request once logged in.
+    std::string SessionLogin;
+    std::string SessionPassword;
+    int LiveCountdown = 0;
+
+    void FormCreate();
+    void LoadSavedCredentials();
+    // Writes SessionLogin and SessionPassword to the credentials file; a
+    // failure is shown in a message box and the caller goes on.
+    void SaveCredentials();
+
+    // LOGIN
+    void skSkinXFormButton1Click(QObject* Sender);
+    // Refresh
+    void skSkinXFormButton2Click(QObject* Sender);
+
+    // The upcoming and the live lists.
+    void LoadLineMatches();
+    void LoadLiveMatches();
+
+    bool LoggedIn() const { return loggedIn_; }
+
+    // What the login calls outside the window; tests watch or replace them.
+    std::function<void(std::string_view name)> PlaySound;
+    std::function<TMarkerState(const std::string& url, std::string* reason)> ProbeVersion;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    bool PassVersionGate();
+    void EnterLoggedInState(std::string_view body);
+    void RememberOrForgetCredentials();
+    void ShowServiceUnreachable(const std::string& reason);
+
+    TServiceUrls urls_;
+    bool loggedIn_ = false;
+};

@@ -1,0 +1,14 @@
+#pragma once
+// Whether this program's version is still current: the service keeps a marker
+// file per supported version.
+#include <string>
+#include <string_view>
+
+enum class TMarkerState {
+    msCurrent,     // the marker answers 200 or 302
+    msOutdated,    // the service answered, but not with 200 or 302
+    msUnreachable  // no HTTP answer at all (no network, refused, time-out)
+};
+
+// Probes the version marker `url`; `reason` gets what went wrong when unreachable.
+TMarkerState ProbeVersionMarker(std::string_view url, std::string* reason = nullptr);
