@@ -22,7 +22,15 @@ constexpr double kSy = 600.0 / 662.0;
 QPointF Page(double x, double y) { return {x * kSx, y * kSy}; }
 QRectF PageRect(double x, double y, double w, double h) { return {x * kSx, y * kSy, w * kSx, h * kSy}; }
 
-const QColor kOrange(255, 132, 20);
+// Bold Liberation Sans with spaced letters, as every text of the picture.
+QFont Lettering(int pixels, double spacing)
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(pixels);
+    font.setBold(true);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+    return font;
+}
 
 void Background(QPainter& p)
 {
@@ -142,13 +150,7 @@ std::vector<QPainterPath> Player()
     torso.cubicTo(282, 310, 268, 286, 258, 246);
     torso.closeSubpath();
     QPainterPath shorts;
-    shorts.moveTo(290, 324);
-    shorts.lineTo(344, 318);
-    shorts.lineTo(366, 378);
-    shorts.lineTo(330, 388);
-    shorts.lineTo(316, 366);
-    shorts.lineTo(282, 386);
-    shorts.lineTo(264, 362);
+    shorts.addPolygon(QPolygonF({{290, 324}, {344, 318}, {366, 378}, {330, 388}, {316, 366}, {282, 386}, {264, 362}}));
     shorts.closeSubpath();
     std::vector<QPainterPath> all = {body, torso, shorts};
     Limb(all, {{{289, 226}, 15}, {{293, 246}, 17}});  // neck
@@ -209,10 +211,7 @@ void DrawPlayer(QPainter& p)
     fill.setColorAt(1, QColor(12, 5, 2));
     p.drawImage(0, 0, Tinted(mask, fill));
     // Jersey number on the back, just a hint of detail.
-    QFont number(QStringLiteral("Liberation Sans"));
-    number.setPixelSize(30);
-    number.setBold(true);
-    p.setFont(number);
+    p.setFont(Lettering(30, 0));
     p.setPen(QColor(255, 140, 40, 170));
     p.drawText(QRectF(290, 268, 44, 40), Qt::AlignCenter, QStringLiteral("23"));
     DrawBasketball(p, QPointF(184, 162), 19, 2.2);
@@ -220,11 +219,8 @@ void DrawPlayer(QPainter& p)
 
 void Title(QPainter& p)
 {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(104);
-    font.setBold(true);
+    QFont font = Lettering(104, 2);
     font.setItalic(true);
-    font.setLetterSpacing(QFont::AbsoluteSpacing, 2);
     QPainterPath text;
     text.addText(0, 0, font, QStringLiteral("Hoopline"));
     const QRectF bounds = text.boundingRect();
@@ -314,11 +310,7 @@ void LoginPanel(QPainter& p)
     p.setBrush(gloss);
     p.drawRoundedRect(panel.adjusted(3, 3, -3, -panel.height() + 52), rx - 2, ry - 2);
     // Heading where nothing else sits, left of the version text.
-    QFont heading(QStringLiteral("Liberation Sans"));
-    heading.setPixelSize(17);
-    heading.setBold(true);
-    heading.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
-    p.setFont(heading);
+    p.setFont(Lettering(17, 1.5));
     p.setPen(QColor(90, 30, 0, 150));
     p.drawText(PageRect(600, 214, 280, 30).translated(1, 1), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("MEMBER LOGIN"));
@@ -340,11 +332,7 @@ void BrandMark(QPainter& p)
     p.drawEllipse(c, 11, 11);
     p.drawLine(QPointF(c.x() - 11, c.y()), QPointF(c.x() + 11, c.y()));
     p.drawLine(QPointF(c.x(), c.y() - 11), QPointF(c.x(), c.y() + 11));
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(12);
-    font.setBold(true);
-    font.setLetterSpacing(QFont::AbsoluteSpacing, 2);
-    p.setFont(font);
+    p.setFont(Lettering(12, 2));
     p.setPen(QColor(255, 190, 120, 210));
     p.drawText(QRectF(694, 565, 100, 18), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("HOOPLINE"));
 }

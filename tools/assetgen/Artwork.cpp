@@ -95,16 +95,9 @@ std::vector<IconPainter> TabIconPainters()
             p.drawEllipse(QPointF(24, 19), 10, 6);
         },
         [](QPainter& p) {   // text document
-            QPainterPath page;
-            page.moveTo(10, 2);
-            page.lineTo(42, 2);
-            page.lineTo(56, 16);
-            page.lineTo(56, 62);
-            page.lineTo(10, 62);
-            page.closeSubpath();
             p.setPen(QPen(QColor(70, 70, 80), 3));
             p.setBrush(Qt::white);
-            p.drawPath(page);
+            p.drawPolygon(QPolygonF({{10, 2}, {42, 2}, {56, 16}, {56, 62}, {10, 62}}));
             p.setBrush(QColor(200, 205, 215));
             p.drawPolygon(QPolygonF({{42, 2}, {42, 16}, {56, 16}}));
             p.setPen(QPen(QColor(60, 90, 160), 4));
