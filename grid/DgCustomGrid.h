@@ -9,6 +9,7 @@
 #include "toolkit/Fonts.h"
 #include "toolkit/Graphics.h"
 
+#include <QFont>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -16,6 +17,8 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class QLabel;
 class QPainter;
@@ -276,6 +279,10 @@ protected:
                         bool realRow);
     void PaintHeader(QPainter& painter, const QRect& clip);
     void PaintFocusRect(QPainter& painter);
+    // Drawn last over everything (the resize lines).
+    virtual void PaintOverlay(QPainter& painter);
+    // Fonts of the current paint, by description and style.
+    const QFont& CachedFont(const TFontDesc& desc, TFontStyles style);
     bool SkipColumn(const TDgCustomColumn* column, int clientWidth) const;
     QColor SelectionBackground(TColor background) const;
 
@@ -323,6 +330,8 @@ protected:
     TDgCustomColumn* sortedColumn_ = nullptr;
     int pressedHeader_ = -1;
     bool gotClientWidth_ = false;
+    bool distributing_ = false;
+    std::vector<std::pair<std::pair<TFontDesc, TFontStyles>, QFont>> fontCache_;
     int lastClientWidth_ = -1;
     QPainter* canvas_ = nullptr;
 };
@@ -375,14 +384,13 @@ public:
     QString HintText() const;
 
 protected:
-    // Sorting by a header click goes through the data grid.
-    virtual void HeaderSort(TDgCustomColumn* column);
-
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void PaintOverlay(QPainter& painter) override;
     bool focusNextPrevChild(bool next) override;
     bool viewportEvent(QEvent* event) override;
 
@@ -396,6 +404,9 @@ private:
     void KeyVertical(int key);
     void KeyHorizontal(bool right);
     void MoveFocusTo(int row, bool scrollToEdge);
+    void HeaderRelease(const QPoint& p);
+    void HeaderSort(TDgCustomColumn* column);
+    void DataPress(QMouseEvent* event);
 
     QLabel* hint_ = nullptr;
     THintMode hintMode_ = THintMode::None;

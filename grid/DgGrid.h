@@ -68,7 +68,6 @@ protected:
     void ColumnInserted(TDgCustomColumn* column) override;
     void ColumnRemoved(int index) override;
     void ColumnChanged(TDgCustomColumn* column, TColumnChange change, std::uint32_t oldValue) override;
-    void HeaderSort(TDgCustomColumn* column) override;
 
 private:
     void CellChanged(int col, int row);

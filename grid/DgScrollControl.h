@@ -70,12 +70,9 @@ protected:
     // A bar's position changed (by the user or by SetPosition).
     virtual void HorzScrolled(int oldPos, int newPos) = 0;
     virtual void VertScrolled(int oldPos, int newPos) = 0;
-    void paintEvent(QPaintEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 
 private:
-    void UpdateMargins();
-
     std::unique_ptr<TDgScrollBar> horz_;
     std::unique_ptr<TDgScrollBar> vert_;
     TBorderStyle borderStyle_ = bsSingle;
@@ -101,7 +98,7 @@ public:
     std::function<void(QObject* Sender, Qt::KeyboardModifiers Shift, QPoint MousePos, bool& Handled)>
         OnMouseWheelUp;
 
-    bool RollActive() const { return rollWindow_ != nullptr && rollTimer_ != nullptr && rolling_; }
+    bool Rolling() const { return rolling_; }
 
 protected:
     // One wheel notch: down > 0 scrolls down/right, with Ctrl by a page.
