@@ -55,16 +55,15 @@ void DrawSword(QPainter& p, double angle)
     p.save();
     p.translate(32, 32);
     p.rotate(angle);
-    p.setPen(QPen(QColor(50, 50, 60), 2.5));
-    p.setBrush(QColor(215, 220, 230));
-    QPolygonF blade({{-3.5, 10}, {-3.5, -22}, {0, -29}, {3.5, -22}, {3.5, 10}});
-    p.drawPolygon(blade);
-    p.setBrush(QColor(200, 150, 40));
-    p.drawRoundedRect(QRectF(-11, 10, 22, 5), 2, 2);
-    p.setBrush(QColor(110, 60, 20));
-    p.drawRect(QRectF(-3, 15, 6, 11));
-    p.setBrush(QColor(200, 150, 40));
-    p.drawEllipse(QPointF(0, 28), 3.5, 3.5);
+    p.setPen(QPen(QColor(40, 40, 50), 2));
+    p.setBrush(QColor(235, 238, 245));
+    p.drawPolygon(QPolygonF({{-4, 12}, {-4, -24}, {0, -31}, {4, -24}, {4, 12}}));
+    p.setBrush(QColor(240, 180, 30));
+    p.drawRect(QRectF(-12, 12, 24, 5));
+    p.setBrush(QColor(90, 45, 15));
+    p.drawRect(QRectF(-3, 17, 6, 9));
+    p.setBrush(QColor(240, 180, 30));
+    p.drawEllipse(QPointF(0, 28.5), 3.5, 3.5);
     p.restore();
 }
 
@@ -281,21 +280,18 @@ QImage HeaderGlyph(int which)
             p.setPen(QPen(QColor(215, 0, 0), 2));
             p.drawPolyline(Poly({{4, 7}, {6, 10}, {11, 4}}));
         });
-    case 1:   // skull and crossbones
+    case 1:   // skull and crossbones, pixel by pixel
         return GlyphCanvas(Qt::white, [](QPainter& p) {
-            const QColor bone(250, 250, 250);
-            p.fillRect(1, 1, 14, 14, Qt::black);
-            p.setPen(Qt::NoPen);
-            p.setBrush(bone);
-            p.drawEllipse(5, 2, 6, 6);
-            p.fillRect(6, 7, 4, 2, bone);
-            p.fillRect(6, 4, 1, 2, Qt::black);
-            p.fillRect(9, 4, 1, 2, Qt::black);
-            p.setPen(bone);
-            p.drawLine(3, 10, 12, 13);
-            p.drawLine(3, 13, 12, 10);
-            for (const QPoint& end : {QPoint(3, 10), QPoint(12, 13), QPoint(3, 13), QPoint(12, 10)})
-                p.drawPoint(end + QPoint(end.x() < 8 ? -1 : 1, 0));
+            static const char* const rows[kIcon] = {
+                "................", ".kkkkkkkkkkkkkk.", ".kkkkkwwwwkkkkk.", ".kkkkwwwwwwkkkk.",
+                ".kkkwwwwwwwwkkk.", ".kkkwkkwwkkwkkk.", ".kkkwkkwwkkwkkk.", ".kkkwwwkkwwwkkk.",
+                ".kkkkwwwwwwkkkk.", ".kkkkwkwkwkkkkk.", ".kwwkkkkkkkkwwk.", ".kkwwwkkkkwwwkk.",
+                ".kkkkkwwwwkkkkk.", ".kkwwwkkkkwwwkk.", ".kwwkkkkkkkkwwk.", "................",
+            };
+            for (int y = 0; y < kIcon; ++y)
+                for (int x = 0; x < kIcon; ++x)
+                    if (rows[y][x] != '.')   // bones a shade off white, so they are not see-through
+                        p.fillRect(x, y, 1, 1, rows[y][x] == 'k' ? QColor(Qt::black) : QColor(250, 250, 250));
         });
     case 2:   // play sign in an orange film frame
         return GlyphCanvas(QColor(244, 201, 159), [](QPainter& p) {
@@ -305,9 +301,9 @@ QImage HeaderGlyph(int which)
                 p.fillRect(x, 12, 2, 1, QColor(255, 236, 210));
             }
             p.fillRect(2, 5, 12, 6, QColor(255, 228, 196));
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor(45, 30, 20));
-            p.drawPolygon(Poly({{6, 5}, {6, 10}, {10, 7}}));
+            const int widths[] = {1, 2, 3, 3, 2, 1};
+            for (int row = 0; row < 6; ++row)
+                p.fillRect(6, 5 + row, widths[row], 1, QColor(45, 30, 20));
         });
     default:   // black upward arrow on an orange square
         return GlyphCanvas(QColor(251, 218, 158), [](QPainter& p) {
