@@ -1,0 +1,909 @@
+#include "skin/SkinData.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <QWidget>
+#include <QtEndian>
+#include <algorithm>
+#include <functional>
+#include <map>
+
+namespace {
+
+// Rect and point fields keep their digits only; this cap keeps a garbage
+// value from overflowing the arithmetic callers do with them.
+constexpr int kMaxField = 1000000;
+
+std::vector<int> DigitFields(std::string_view value, size_t count)
+{
+    std::vector<int> fields(count, 0);
+    size_t field = 0;
+    for (char c : value) {
+        if (c == ',') {
+            if (++field == count)
+                break;
+        } else if (c >= '0' && c <= '9') {
+            fields[field] = std::min(kMaxField, fields[field] * 10 + (c - '0'));
+        }
+    }
+    return fields;
+}
+
+}  // namespace
+
+QString SkinText(std::string_view bytes)
+{
+    QStringDecoder decoder("windows-1251");
+    if (!decoder.isValid())
+        return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+    return decoder.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+}
+
+TskRect ParseSkinRect(std::string_view value)
+{
+    auto f = DigitFields(value, 4);
+    return {f[0], f[1], f[2], f[3]};
+}
+
+TskPoint ParseSkinPoint(std::string_view value)
+{
+    auto f = DigitFields(value, 2);
+    return {f[0], f[1]};
+}
+
+TFontStyles ParseSkinFontStyle(std::string_view value)
+{
+    TFontStyles style = 0;
+    if (value.find("fsbold") != std::string_view::npos)
+        style |= fsBold;
+    if (value.find("fsitalic") != std::string_view::npos)
+        style |= fsItalic;
+    if (value.find("fsunderline") != std::string_view::npos)
+        style |= fsUnderline;
+    if (value.find("fsstrikeout") != std::string_view::npos)
+        style |= fsStrikeOut;
+    return style;
+}
+
+// ---- TskSectionReader ------------------------------------------------------
+
+int TskSectionReader::Int(std::string_view key, int def) const
+{
+    return ini_.ReadInteger(section_, key, def);
+}
+
+bool TskSectionReader::Bool(std::string_view key) const { return ini_.ReadBool(section_, key); }
+
+TColor TskSectionReader::Color(std::string_view key) const { return TColor(Int(key, 0)); }
+
+std::string TskSectionReader::Raw(std::string_view key) const
+{
+    return ini_.ReadString(section_, key);
+}
+
+QString TskSectionReader::Text(std::string_view key, const QString& def) const
+{
+    return ini_.ValueExists(section_, key) ? SkinText(Raw(key)) : def;
+}
+
+TskPoint TskSectionReader::Point(std::string_view key) const { return ParseSkinPoint(Raw(key)); }
+
+TskRect TskSectionReader::Rect(std::string_view key) const { return ParseSkinRect(Raw(key)); }
+
+TFontStyles TskSectionReader::FontStyle(std::string_view key) const
+{
+    return ParseSkinFontStyle(Raw(key));
+}
+
+TAlignment TskSectionReader::Alignment(std::string_view key) const
+{
+    std::string v = ini_.ReadString(section_, key, "tacenter");
+    if (v == "tacenter")
+        return taCenter;
+    return v == "taleftjustify" ? taLeftJustify : taRightJustify;
+}
+
+TskMorphKind TskSectionReader::MorphKind(std::string_view key) const
+{
+    static const std::map<std::string, TskMorphKind, std::less<>> kinds = {
+        {"mkdefault", mkDefault},         {"mkgradient", mkGradient},
+        {"mkleftgradient", mkLeftGradient}, {"mkrightgradient", mkRightGradient},
+        {"mkleftslide", mkLeftSlide},     {"mkrightslide", mkRightSlide},
+        {"mkpush", mkPush}};
+    auto it = kinds.find(Raw(key));
+    return it == kinds.end() ? mkDefault : it->second;
+}
+
+TskInActiveEffect TskSectionReader::InActiveEffect(std::string_view key) const
+{
+    static const std::map<std::string, TskInActiveEffect, std::less<>> effects = {
+        {"iebrightness", ieBrightness}, {"iedarkness", ieDarkness},
+        {"iegrayscale", ieGrayScale},   {"ienoise", ieNoise},
+        {"iesplitblur", ieSplitBlur},   {"ieinvert", ieInvert}};
+    auto it = effects.find(ini_.ReadString(section_, key, "iebrightness"));
+    return it == effects.end() ? ieGrayScale : it->second;
+}
+
+TskStdCommand TskSectionReader::Command(std::string_view key) const
+{
+    static const std::map<std::string, TskStdCommand, std::less<>> commands = {
+        {"cmclose", cmClose},     {"cmmaximize", cmMaximize}, {"cmminimize", cmMinimize},
+        {"cmsysmenu", cmSysMenu}, {"cmdefault", cmDefault},   {"cmrollup", cmRollUp}};
+    auto it = commands.find(ini_.ReadString(section_, key, "cmdefault"));
+    return it == commands.end() ? cmMinimizeToTray : it->second;
+}
+
+// ---- colours, frame, windows -----------------------------------------------
+
+void TskSkinColors::LoadFromIni(const TskIniFile& ini)
+{
+    TskSectionReader r(ini, "SKINCOLORS");
+    cbtnface = r.Color("cbtnface");
+    cbtntext = r.Color("cbtntext");
+    cwindow = r.Color("cwindow");
+    cwindowtext = r.Color("cwindowtext");
+    chighlight = r.Color("chighlight");
+    chighlighttext = r.Color("chighlighttext");
+    cbtnhighlight = r.Color("cbtnhighlight");
+    cbtnshadow = r.Color("cbtnshadow");
+    c3dlight = r.Color("c3dlight");
+    c3ddkshadow = r.Color("c3ddkshadow");
+}
+
+void TskFormInfo::LoadFromIni(const TskIniFile& ini, bool hasMask)
+{
+    TskSectionReader r(ini, "FORMINFO");
+    lefttoppoint = r.Point("lefttoppoint");
+    righttoppoint = r.Point("righttoppoint");
+    leftbottompoint = r.Point("leftbottompoint");
+    rightbottompoint = r.Point("rightbottompoint");
+    clientrect = r.Rect("clientrect");
+    bgpictureindex = r.Int("bgpictureindex", -1);
+    mdibgpictureindex = r.Int("mdibgpictureindex", -1);
+    leftstretch = r.Bool("leftstretch");
+    rightstretch = r.Bool("rightstretch");
+    topstretch = r.Bool("topstretch");
+    bottomstretch = r.Bool("bottomstretch");
+    buttonsrect = r.Rect("buttonsrect");
+    captionrect = r.Rect("captionrect");
+    buttonsoffset = r.Int("buttonsoffset");
+    buttonsinleft = r.Bool("buttonsinleft");
+    maskrectarea = r.Rect("maskrectarea");
+    hittestlefttoppoint = r.Point("hittestlefttoppoint");
+    hittestrighttoppoint = r.Point("hittestrighttoppoint");
+    hittestleftbottompoint = r.Point("hittestleftbottompoint");
+    hittestrightbottompoint = r.Point("hittestrightbottompoint");
+    rollupleftpoint = r.Point("rollupleftpoint");
+    rolluprightpoint = r.Point("rolluprightpoint");
+    mainmenurect = r.Rect("mainmenurect");
+    iconrect = r.Rect("iconrect");
+    mainmenupopupup = r.Bool("mainmenupopupup");
+    borderwidth = r.Int("borderwidth");
+    formminwidth = r.Int("formminwidth");
+    cursorindex = r.Int("cursorindex", -1);
+    autorenderinginactiveimage = r.Bool("autorenderinginactiveimage");
+    inactiveeffect = r.InActiveEffect("inactiveeffect");
+
+    if (hasMask) {
+        if (maskrectarea.IsEmpty()) {
+            maskrectarea = clientrect;
+        } else {
+            maskrectarea.Left = std::min(maskrectarea.Left, clientrect.Left);
+            maskrectarea.Top = std::min(maskrectarea.Top, clientrect.Top);
+            maskrectarea.Right = std::max(maskrectarea.Right, clientrect.Right);
+            maskrectarea.Bottom = std::max(maskrectarea.Bottom, clientrect.Bottom);
+        }
+        auto fill = [](TskPoint& hit, const TskPoint& corner) {
+            if (hit.X == 0 || hit.Y == 0)
+                hit = corner;
+        };
+        fill(hittestlefttoppoint, lefttoppoint);
+        fill(hittestrighttoppoint, righttoppoint);
+        fill(hittestleftbottompoint, leftbottompoint);
+        fill(hittestrightbottompoint, rightbottompoint);
+    }
+    // The corner points cut the picture into pieces; keep them off the border
+    // of the client area unless the frame has no pieces at all.
+    if (rightbottompoint.X != lefttoppoint.X && rightbottompoint.Y != lefttoppoint.Y) {
+        for (TskPoint* p : {&lefttoppoint, &leftbottompoint})
+            p->X = std::max(p->X, clientrect.Left);
+        for (TskPoint* p : {&righttoppoint, &rightbottompoint})
+            p->X = std::min(p->X, clientrect.Right);
+        for (TskPoint* p : {&lefttoppoint, &righttoppoint})
+            p->Y = std::max(p->Y, clientrect.Top);
+        for (TskPoint* p : {&leftbottompoint, &rightbottompoint})
+            p->Y = std::min(p->Y, clientrect.Bottom);
+    }
+}
+
+void TskDataSkinPopupWindow::LoadFromIni(const TskIniFile& ini)
+{
+    TskSectionReader r(ini, "POPUPWINDOW");
+    windowpictureindex = r.Int("windowpictureindex", -1);
+    maskpictureindex = r.Int("maskpictureindex", -1);
+    lefttoppoint = r.Point("lefttoppoint");
+    righttoppoint = r.Point("righttoppoint");
+    leftbottompoint = r.Point("leftbottompoint");
+    rightbottompoint = r.Point("rightbottompoint");
+    cursorindex = r.Int("cursorindex", -1);
+    itemsrect = r.Rect("itemsrect");
+    scrollmarkercolor = r.Color("scrollmarkercolor");
+    scrollmarkeractivecolor = r.Color("scrollmarkeractivecolor");
+    topstretch = r.Bool("topstretch");
+    leftstretch = r.Bool("leftstretch");
+    rightstretch = r.Bool("rightstretch");
+    bottomstretch = r.Bool("bottomstretch");
+}
+
+void TskDataSkinHintWindow::LoadFromIni(const TskIniFile& ini)
+{
+    TskSectionReader r(ini, "HINTWINDOW");
+    windowpictureindex = r.Int("windowpictureindex", -1);
+    maskpictureindex = r.Int("maskpictureindex", -1);
+    lefttoppoint = r.Point("lefttoppoint");
+    righttoppoint = r.Point("righttoppoint");
+    leftbottompoint = r.Point("leftbottompoint");
+    rightbottompoint = r.Point("rightbottompoint");
+    clientrect = r.Rect("clientrect");
+    fontname = r.Text("fontname", QStringLiteral("Arial"));
+    fontheight = r.Int("fontheight", 14);
+    fontstyle = r.FontStyle("fontstyle");
+    fontcolor = r.Color("fontcolor");
+    topstretch = r.Bool("topstretch");
+    leftstretch = r.Bool("leftstretch");
+    rightstretch = r.Bool("rightstretch");
+    bottomstretch = r.Bool("bottomstretch");
+}
+
+// ---- objects ---------------------------------------------------------------
+
+void TskDataSkinObject::LoadFromIni(const TskIniFile& ini)
+{
+    TskSectionReader r(ini, IDName);
+    hint = r.Text("hint");
+    rollup = r.Bool("rollup");
+    activepictureindex = r.Int("activepictureindex", -1);
+    skinrectinapicture = r.Bool("skinrectinapicture");
+    cursorindex = r.Int("cursorindex", -1);
+    skinrect = r.Rect("skinrect");
+    activeskinrect = r.Rect("activeskinrect");
+    inactiveskinrect = r.Rect("inactiveskinrect");
+    morphing = r.Bool("morphing");
+    morphkind = r.MorphKind("morphkind");
+}
+
+void TskDataSkinButton::LoadFromIni(const TskIniFile& ini)
+{
+    TskDataSkinObject::LoadFromIni(ini);
+    TskSectionReader r(ini, IDName);
+    downrect = r.Rect("downrect");
+    disableskinrsect = r.Rect("disableskinrsect");
+    groupindex = r.Int("groupindex", -1);
+}
+
+void TskDataSkinStdButton::LoadFromIni(const TskIniFile& ini)
+{
+    TskDataSkinButton::LoadFromIni(ini);
+    TskSectionReader r(ini, IDName);
+    command = r.Command("command");
+    restorerect = r.Rect("restorerect");
+    restoreactiverect = r.Rect("restoreactiverect");
+    restoredownrect = r.Rect("restoredownrect");
+    restoreinactiverect = r.Rect("restoreinactiverect");
+}
+
+void TskDataSkinCaption::LoadFromIni(const TskIniFile& ini)
+{
+    TskDataSkinObject::LoadFromIni(ini);
+    TskSectionReader r(ini, IDName);
+    defaultcaption = r.Bool("defaultcaption");
+    textrect = r.Rect("textrect");
+    fontname = r.Text("fontname", QStringLiteral("Arial"));
+    fontheight = r.Int("fontheight", 14);
+    fontstyle = r.FontStyle("fontstyle");
+    fontcolor = r.Color("fontcolor");
+    activefontcolor = r.Color("activefontcolor");
+    alignment = r.Alignment("alignment");
+    shadow = r.Bool("shadow");
+    shadowcolor = r.Color("shadowcolor");
+    light = r.Bool("light");
+    lightcolor = r.Color("lightcolor");
+    activelightcolor = r.Color("activelightcolor");
+    activeshadowcolor = r.Color("activeshadowcolor");
+    framerect = r.Rect("framerect");
+    activeframerect = r.Rect("activeframerect");
+    frametextrect = r.Rect("frametextrect");
+    frameleftoffset = r.Int("frameleftoffset");
+    framerightoffset = r.Int("framerightoffset");
+    stretcheffect = r.Bool("stretcheffect");
+    animateskinrect = r.Rect("animateskinrect");
+    framecount = r.Int("framecount");
+    animateinterval = r.Int("animateinterval", 25);
+    inactiveanimation = r.Bool("inactiveanimation");
+    fullframe = r.Bool("fullframe");
+}
+
+void TskDataSkinMenuItem::LoadFromIni(const TskIniFile& ini)
+{
+    TskDataSkinObject::LoadFromIni(ini);
+    TskSectionReader r(ini, IDName);
+    itemleftoffset = r.Int("itemleftoffset");
+    itemrightoffset = r.Int("itemrightoffset");
+    dividerrect = r.Rect("dividerrect");
+    dividerleftoffset = r.Int("dividerleftoffset");
+    dividerrightoffset = r.Int("dividerrightoffset");
+    textrect = r.Rect("textrect");
+    imagerect = r.Rect("imagerect");
+    fontname = r.Text("fontname", QStringLiteral("Arial"));
+    fontheight = r.Int("fontheight", 14);
+    fontstyle = r.FontStyle("fontstyle");
+    fontcolor = r.Color("fontcolor");
+    activefontcolor = r.Color("activefontcolor");
+    unenabledfontcolor = r.Color("unenabledfontcolor");
+    stretcheffect = r.Bool("stretcheffect");
+    inactivestretcheffect = r.Bool("inactivestretcheffect");
+    dividerstretcheffect = r.Bool("dividerstretcheffect");
+    animateskinrect = r.Rect("animateskinrect");
+    framecount = r.Int("framecount");
+    animateinterval = r.Int("animateinterval", 25);
+    inactiveanimation = r.Bool("inactiveanimation");
+    useimagecolor = r.Bool("useimagecolor");
+    imagecolor = r.Color("imagecolor");
+    activeimagecolor = r.Color("activeimagecolor");
+}
+
+// ---- controls --------------------------------------------------------------
+
+void TskDataSkinControl::LoadFromIni(const TskIniFile& ini)
+{
+    TskSectionReader r(ini, IDName);
+    pictureindex = r.Int("pictureindex", -1);
+    maskpictureindex = r.Int("maskpictureindex", -1);
+    cursorindex = r.Int("cursorindex", -1);
+    skinrect = r.Rect("skinrect");
+}
+
+void TskDataSkinCustomControl::LoadFromIni(const TskIniFile& ini)
+{
+    TskDataSkinControl::LoadFromIni(ini);
+    TskSectionReader r(ini, IDName);
+    lefttoppoint = r.Point("lefttoppoint");
+    righttoppoint = r.Point("righttoppoint");
+    leftbottompoint = r.Point("leftbottompoint");
+    rightbottompoint = r.Point("rightbottompoint");
+    clientrect = r.Rect("clientrect");
+    stretcheffect = r.Bool("stretcheffect");
+    leftstretch = r.Bool("leftstretch");
+    topstretch = r.Bool("topstretch");
+    rightstretch = r.Bool("rightstretch");
+    bottomstretch = r.Bool("bottomstretch");
+}
+
+void TskDataSkinButtonControl::LoadFromIni(const TskIniFile& ini)
+{
+    TskDataSkinCustomControl::LoadFromIni(ini);
+    TskSectionReader r(ini, IDName);
+    fontname = r.Text("fontname", QStringLiteral("Arial"));
+    fontheight = r.Int("fontheight", 14);
+    fontstyle = r.FontStyle("fontstyle");
+    fontcolor = r.Color("fontcolor");
+    activefontcolor = r.Color("activefontcolor");
+    disabledfontcolor = r.Color("disabledfontcolor");
+    downfontcolor = r.Color("downfontcolor");
+    morphing = r.Bool("morphing");
+    morphkind = r.MorphKind("morphkind");
+    activeskinrect = r.Rect("activeskinrect");
+    downskinrect = r.Rect("downskinrect");
+    disabledskinrect = r.Rect("disabledskinrect");
+    animateskinrect = r.Rect("animateskinrect");
+    framecount = r.Int("framecount");
+    animateinterval = r.Int("animateinterval", 25);
+    showfocus = r.Bool("showfocus");
+    menumarkerflatrect = r.Rect("menumarkerflatrect");
+    menumarkerrect = r.Rect("menumarkerrect");
+    menumarkeractiverect = r.Rect("menumarkeractiverect");
+    menumarkerdownrect = r.Rect("menumarkerdownrect");
+    menumarkertransparentcolor = r.Color("menumarkertransparentcolor");
+}
+
+void TskDataSkinCheckRadioControl::LoadFromIni(const TskIniFile& ini)
+{
+    TskDataSkinCustomControl::LoadFromIni(ini);
+    TskSectionReader r(ini, IDName);
+    fontname = r.Text("fontname", QStringLiteral("Arial"));
+    fontheight = r.Int("fontheight", 14);
+    fontstyle = r.FontStyle("fontstyle");
+    fontcolor = r.Color("fontcolor");
+    activefontcolor = r.Color("activefontcolor");
+    unenabledfontcolor = r.Color("unenabledfontcolor");
+    framefontcolor = r.Color("framefontcolor");
+    morphing = r.Bool("morphing");
+    morphkind = r.MorphKind("morphkind");
+    activeskinrect = r.Rect("activeskinrect");
+    checkimagearea = r.Rect("checkimagearea");
+    textarea = r.Rect("textarea");
+    checkimagerect = r.Rect("checkimagerect");
+    uncheckimagerect = r.Rect("uncheckimagerect");
+    activecheckimagerect = r.Rect("activecheckimagerect");
+    activeuncheckimagerect = r.Rect("activeuncheckimagerect");
+    unenabledcheckimagerect = r.Rect("unenabledcheckimagerect");
+    unenableduncheckimagerect = r.Rect("unenableduncheckimagerect");
+}
+
+void TskDataSkinPanelControl::LoadFromIni(const TskIniFile& ini)
+{
+    TskDataSkinCustomControl::LoadFromIni(ini);
+    TskSectionReader r(ini, IDName);
+    bgpictureindex = r.Int("bgpictureindex", -1);
+    captionrect = r.Rect("captionrect");
+    alignment = r.Alignment("alignment");
+    fontname = r.Text("fontname", QStringLiteral("Arial"));
+    fontheight = r.Int("fontheight", 14);
+    fontstyle = r.FontStyle("fontstyle");
+    fontcolor = r.Color("fontcolor");
+    checkimagerect = r.Rect("checkimagerect");
+    uncheckimagerect = r.Rect("uncheckimagerect");
+    markframerect = r.Rect("markframerect");
+    framerect = r.Rect("framerect");
+    frametextrect = r.Rect("frametextrect");
+    frameleftoffset = r.Int("frameleftoffset");
+    framerightoffset = r.Int("framerightoffset");
+    gripperrect = r.Rect("gripperrect");
+    grippertransparent = r.Bool("grippertransparent");
+    grippertransparentcolor = r.Color("grippertransparentcolor");
+}
+
+void TskDataSkinLabelControl::LoadFromIni(const TskIniFile& ini)
+{
+    TskDataSkinCustomControl::LoadFromIni(ini);
+    TskSectionReader r(ini, IDName);
+    fontname = r.Text("fontname", QStringLiteral("Arial"));
+    fontheight = r.Int("fontheight", 14);
+    fontstyle = r.FontStyle("fontstyle");
+    fontcolor = r.Color("fontcolor");
+}
+
+void TskDataSkinSplitterControl::LoadFromIni(const TskIniFile& ini)
+{
+    TskDataSkinCustomControl::LoadFromIni(ini);
+    TskSectionReader r(ini, IDName);
+    gripperrect = r.Rect("gripperrect");
+    grippertransparent = r.Bool("grippertransparent");
+    grippertransparentcolor = r.Color("grippertransparentcolor");
+}
+
+void TskDataSkinUpDownControl::LoadFromIni(const TskIniFile& ini)
+{
+    TskDataSkinCustomControl::LoadFromIni(ini);
+    TskSectionReader r(ini, IDName);
+    upbuttonrect = r.Rect("upbuttonrect");
+    activeupbuttonrect = r.Rect("activeupbuttonrect");
+    downupbuttonrect = r.Rect("downupbuttonrect");
+    downbuttonrect = r.Rect("downbuttonrect");
+    activedownbuttonrect = r.Rect("activedownbuttonrect");
+    downdownbuttonrect = r.Rect("downdownbuttonrect");
+}
+
+void TskDataSkinEditControl::LoadFromIni(const TskIniFile& ini)
+{
+    TskDataSkinCustomControl::LoadFromIni(ini);
+    TskSectionReader r(ini, IDName);
+    activeskinrect = r.Rect("activeskinrect");
+    fontname = r.Text("fontname", QStringLiteral("Arial"));
+    fontheight = r.Int("fontheight", 14);
+    fontstyle = r.FontStyle("fontstyle");
+    fontcolor = r.Color("fontcolor");
+    disabledfontcolor = r.Color("disabledfontcolor");
+    activefontcolor = r.Color("activefontcolor");
+    buttonrect = r.Rect("buttonrect");
+    activebuttonrect = r.Rect("activebuttonrect");
+    downbuttonrect = r.Rect("downbuttonrect");
+    unenabledbuttonrect = r.Rect("unenabledbuttonrect");
+}
+
+void TskDataSkinTabControl::LoadFromIni(const TskIniFile& ini)
+{
+    TskDataSkinControl::LoadFromIni(ini);
+    TskSectionReader r(ini, IDName);
+    tabrect = r.Rect("tabrect");
+    activetabrect = r.Rect("activetabrect");
+    focustabrect = r.Rect("focustabrect");
+    mouseintabrect = r.Rect("mouseintabrect");
+    clientrect = r.Rect("clientrect");
+    bgpictureindex = r.Int("bgpictureindex", -1);
+    lefttoppoint = r.Point("lefttoppoint");
+    righttoppoint = r.Point("righttoppoint");
+    leftbottompoint = r.Point("leftbottompoint");
+    rightbottompoint = r.Point("rightbottompoint");
+    tableftoffset = r.Int("tableftoffset");
+    tabrightoffset = r.Int("tabrightoffset");
+    tabsbgrect = r.Rect("tabsbgrect");
+    tabstretcheffect = r.Bool("tabstretcheffect");
+    leftstretch = r.Bool("leftstretch");
+    topstretch = r.Bool("topstretch");
+    rightstretch = r.Bool("rightstretch");
+    bottomstretch = r.Bool("bottomstretch");
+    fontname = r.Text("fontname", QStringLiteral("Arial"));
+    fontheight = r.Int("fontheight", 14);
+    fontstyle = r.FontStyle("fontstyle");
+    fontcolor = r.Color("fontcolor");
+    activefontcolor = r.Color("activefontcolor");
+    focusfontcolor = r.Color("focusfontcolor");
+    mouseinfontcolor = r.Color("mouseinfontcolor");
+    updown = r.Text("updown");
+    showfocus = r.Bool("showfocus");
+    focusoffsetx = r.Int("focusoffsetx");
+    focusoffsety = r.Int("focusoffsety");
+}
+
+void TskDataSkinStdLabelControl::LoadFromIni(const TskIniFile& ini)
+{
+    TskDataSkinControl::LoadFromIni(ini);
+    TskSectionReader r(ini, IDName);
+    fontname = r.Text("fontname", QStringLiteral("Arial"));
+    fontheight = r.Int("fontheight", 14);
+    fontstyle = r.FontStyle("fontstyle");
+    fontcolor = r.Color("fontcolor");
+    activefontcolor = TColor(r.Int("activefontcolor", 0xFF0000));
+}
+
+// ---- definition factories ----------------------------------------------------
+
+namespace {
+
+template <class T, class Base>
+std::unique_ptr<Base> Make(std::string name)
+{
+    return std::make_unique<T>(std::move(name));
+}
+
+using ObjectFactory = std::unique_ptr<TskDataSkinObject> (*)(std::string);
+using ControlFactory = std::unique_ptr<TskDataSkinControl> (*)(std::string);
+
+ObjectFactory ObjectFactoryFor(std::string_view type)
+{
+    using O = TskDataSkinObject;
+    static const std::map<std::string, ObjectFactory, std::less<>> factories = {
+        {"menuitem", Make<TskDataSkinMenuItem, O>},
+        {"mainmenubaritem", Make<TskDataSkinMainMenuBarItem, O>},
+        {"mainmenuitem", Make<TskDataSkinMainMenuItem, O>},
+        {"stdbutton", Make<TskDataSkinStdButton, O>},
+        {"mainmenubarbutton", Make<TskDataSkinMainMenuBarButton, O>},
+        {"button", Make<TskDataSkinButton, O>},
+        {"caption", Make<TskDataSkinCaption, O>},
+        {"trackbar", Make<TskDataSkinTrackBar, O>},
+        {"gauge", Make<TskDataSkinGauge, O>},
+        {"framegauge", Make<TskDataSkinFrameGaugeObject, O>},
+        {"frameregulator", Make<TskDataSkinFrameRegulatorObject, O>},
+        {"label", Make<TskDataSkinLabel, O>},
+        {"bitlabel", Make<TskDataSkinBitLabel, O>},
+        {"switch", Make<TskDataSkinSwitch, O>},
+        {"animate", Make<TskDataSkinAnimate, O>},
+        {"userobject", Make<TskDataUserObject, O>},
+    };
+    auto it = factories.find(type);
+    return it == factories.end() ? nullptr : it->second;
+}
+
+ControlFactory ControlFactoryFor(std::string_view type)
+{
+    using C = TskDataSkinControl;
+    static const std::map<std::string, ControlFactory, std::less<>> factories = {
+        {"slider", Make<TskDataSkinSlider, C>},
+        {"bevel", Make<TskDataSkinBevel, C>},
+        {"panel", Make<TskDataSkinPanelControl, C>},
+        {"expanel", Make<TskDataSkinExPanelControl, C>},
+        {"menubutton", Make<TskDataSkinMenuButtonControl, C>},
+        {"button", Make<TskDataSkinButtonControl, C>},
+        {"checkradio", Make<TskDataSkinCheckRadioControl, C>},
+        {"gauge", Make<TskDataSkinGaugeControl, C>},
+        {"splitter", Make<TskDataSkinSplitterControl, C>},
+        {"trackbar", Make<TskDataSkinTrackBarControl, C>},
+        {"label", Make<TskDataSkinLabelControl, C>},
+        {"stdlabel", Make<TskDataSkinStdLabelControl, C>},
+        {"bitlabel", Make<TskDataSkinBitLabelControl, C>},
+        {"frameregulator", Make<TskDataSkinFrameRegulator, C>},
+        {"framegauge", Make<TskDataSkinFrameGauge, C>},
+        {"animate", Make<TskDataSkinAnimateControl, C>},
+        {"updown", Make<TskDataSkinUpDownControl, C>},
+        {"switch", Make<TskDataSkinSwitchControl, C>},
+        {"grid", Make<TskDataSkinGridControl, C>},
+        {"tab", Make<TskDataSkinTabControl, C>},
+        {"mainmenubar", Make<TskDataSkinMainMenuBar, C>},
+        {"controlbar", Make<TskDataSkinControlBar, C>},
+        {"memo", Make<TskDataSkinMemoControl, C>},
+        {"edit", Make<TskDataSkinEditControl, C>},
+        {"checklistbox", Make<TskDataSkinCheckListBox, C>},
+        {"listbox", Make<TskDataSkinListBox, C>},
+        {"combobox", Make<TskDataSkinComboBox, C>},
+        {"scrollbar", Make<TskDataSkinScrollBarControl, C>},
+        {"spinedit", Make<TskDataSkinSpinEditControl, C>},
+        {"scrollbox", Make<TskDataSkinScrollBoxControl, C>},
+        {"treeview", Make<TskDataSkinTreeView, C>},
+        {"listview", Make<TskDataSkinListView, C>},
+        {"richedit", Make<TskDataSkinRichEdit, C>},
+    };
+    auto it = factories.find(type);
+    return it == factories.end() ? nullptr : it->second;
+}
+
+// Walks "count" and the keys 0..count-1 of an index section, giving each
+// value split at its first colon. A count beyond the keys present is cut to
+// them, so a lying count cannot spin for billions of lookups.
+template <class Fn>
+void ForEachIndexEntry(const TskIniFile& ini, std::string_view section, Fn fn)
+{
+    const int count = std::min(ini.ReadInteger(section, "count", 0), ini.KeyCount(section));
+    for (int i = 0; i < count; ++i) {
+        const std::string value = ini.ReadString(section, std::to_string(i));
+        const size_t colon = value.find(':');
+        if (colon != std::string::npos)
+            fn(value.substr(0, colon), std::string_view(value).substr(colon + 1));
+    }
+}
+
+}  // namespace
+
+// ---- TskCompressedStoredSkin -------------------------------------------------
+
+bool TskCompressedStoredSkin::PackSkinFolder(const QString& path)
+{
+    const QByteArray package = BuildSkinPackageFromFolder(path, 2);
+    if (package.isEmpty())
+        return false;
+    data_ = DeflateSkinStream(package, 9);
+    fileName_ = QFileInfo(path).fileName();
+    return true;
+}
+
+bool TskCompressedStoredSkin::LoadSknFile(const QString& path)
+{
+    data_.clear();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    if (bytes.size() < 8)
+        return false;
+    const qint32 version = qFromLittleEndian<qint32>(bytes.constData());
+    const qint32 length = qFromLittleEndian<qint32>(bytes.constData() + 4);
+    if (version > kSkinPackageMaxVersion || length < 0 || length > bytes.size() - 8)
+        return false;
+    data_ = bytes.mid(8, length);
+    compressedFileName_ = QFileInfo(path).fileName();
+    return true;
+}
+
+// ---- TskSkinData -------------------------------------------------------------
+
+TskSkinData::TskSkinData(QObject* parent) : QObject(parent) {}
+
+TskSkinData::~TskSkinData() { ClearAll(); }
+
+void TskSkinData::SetCompressedStoredSkin(TskCompressedStoredSkin* stored)
+{
+    stored_ = stored;
+    if (stored)
+        LoadCompressedStoredSkin(stored);
+}
+
+QImage TskSkinData::ActivePicture(int index) const
+{
+    if (index < 0 || size_t(index) >= activePictures_.size())
+        return {};
+    return activePictures_[size_t(index)];
+}
+
+TskDataSkinObject* TskSkinData::Object(int index) const
+{
+    if (index < 0 || size_t(index) >= objects_.size())
+        return nullptr;
+    return objects_[size_t(index)].get();
+}
+
+TskDataSkinControl* TskSkinData::Control(int index) const
+{
+    if (index < 0 || size_t(index) >= controls_.size())
+        return nullptr;
+    return controls_[size_t(index)].get();
+}
+
+namespace {
+template <class List>
+int IndexByName(const List& list, std::string_view name)
+{
+    for (size_t i = 0; i < list.size(); ++i)
+        if (list[i]->IDName == name)
+            return int(i);
+    return -1;
+}
+}  // namespace
+
+int TskSkinData::IndexOfControl(std::string_view name) const { return IndexByName(controls_, name); }
+
+int TskSkinData::IndexOfObject(std::string_view name) const { return IndexByName(objects_, name); }
+
+int TskSkinData::IndexOfArea(std::string_view name) const
+{
+    for (size_t i = 0; i < areas_.size(); ++i)
+        if (areas_[i].IDName == name)
+            return int(i);
+    return -1;
+}
+
+void TskSkinData::ClearAll()
+{
+    objects_.clear();
+    controls_.clear();
+    areas_.clear();
+    activePictures_.clear();
+    popupWindow_ = {};
+    hintWindow_ = {};
+    activePictureNames_.clear();
+    skinName_.clear();
+    skinAuthor_.clear();
+    authorEmail_.clear();
+    authorURL_.clear();
+    skinComments_.clear();
+    skinColors_ = {};
+    formInfo_ = {};
+    mainPicture_ = inactivePicture_ = maskPicture_ = rollUpPicture_ = rollUpMask_ = QImage();
+    pictureName_.clear();
+    maskName_.clear();
+    rollUpPictureName_.clear();
+    rollUpMaskName_.clear();
+    version_ = 0;
+}
+
+void TskSkinData::Notify(QEvent::Type type)
+{
+    // The owner form hears first, then every other window, as the frames and
+    // controls of each window re-resolve their definitions on these.
+    QWidget* owner = qobject_cast<QWidget*>(parent());
+    if (owner && !owner->isWindow())
+        owner = nullptr;
+    if (owner) {
+        TskSkinChangeEvent event(type, this);
+        QCoreApplication::sendEvent(owner, &event);
+    }
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        const Qt::WindowType kind = w->windowType();
+        if (w == owner || (kind != Qt::Window && kind != Qt::Dialog))
+            continue;
+        TskSkinChangeEvent event(type, this);
+        QCoreApplication::sendEvent(w, &event);
+    }
+}
+
+void TskSkinData::LoadCompressedStoredSkin(const TskCompressedStoredSkin* stored)
+{
+    if (!stored || stored->IsEmpty())
+        return;
+    isEmpty_ = true;
+    isChanging_ = true;
+    Notify(SKIN_BEGIN_CHANGE);
+    ClearAll();
+
+    // However the load ends, holders that dropped their definitions on the
+    // begin message must hear the end of the change.
+    auto finish = [this](bool loaded) {
+        if (!loaded)
+            ClearAll();
+        isEmpty_ = !loaded;
+        Notify(SKIN_CHANGED);
+        isChanging_ = false;
+        Notify(SKIN_END_CHANGE);
+    };
+    QByteArray package;
+    try {
+        package = stored->Decompress();
+    } catch (const EDecompressionError&) {
+        finish(false);
+        throw;
+    }
+    finish(ReadPackage(package));
+}
+
+bool TskSkinData::ReadPackage(const QByteArray& package)
+{
+    TskPackageReader reader(package);
+    int version = 0;
+    if (!reader.ReadInt32(version) || version < 1 || version > kSkinPackageMaxVersion)
+        return false;
+
+    std::optional<QByteArray> main, inactive, mask, rollUp, rollUpMask;
+    if (!reader.ReadPictureSlot(main))
+        return false;
+    if ((version == 2 || version == 3) && !reader.ReadPictureSlot(inactive))
+        return false;
+    if (!reader.ReadPictureSlot(mask))
+        return false;
+    if ((version == 1 || version == 2)
+        && !(reader.ReadPictureSlot(rollUp) && reader.ReadPictureSlot(rollUpMask)))
+        return false;
+    int count = 0;
+    if (!reader.ReadInt32(count))
+        return false;
+    std::vector<QByteArray> active;
+    for (int i = 0; i < count; ++i) {
+        QByteArray bmp;
+        if (!reader.ReadBmp(bmp))
+            return false;
+        active.push_back(std::move(bmp));
+    }
+
+    auto decode = [](const std::optional<QByteArray>& slot) {
+        return slot ? DecodeSkinBmp(*slot) : QImage();
+    };
+    version_ = version;
+    mainPicture_ = decode(main);
+    inactivePicture_ = decode(inactive);
+    maskPicture_ = decode(mask);
+    rollUpPicture_ = decode(rollUp);
+    rollUpMask_ = decode(rollUpMask);
+    // A picture that does not decode keeps its place, so indices stay right.
+    for (const QByteArray& bmp : active)
+        activePictures_.push_back(DecodeSkinBmp(bmp));
+
+    const QByteArray text = reader.ReadRest();
+    ReadDefinitions(TskIniFile(std::string_view(text.constData(), size_t(text.size()))));
+    return true;
+}
+
+void TskSkinData::ReadDefinitions(const TskIniFile& ini)
+{
+    TskSectionReader v(ini, "VERSION");
+    skinName_ = v.Text("skinname");
+    skinAuthor_ = v.Text("skinauthor");
+    authorEmail_ = v.Text("authoremail");
+    authorURL_ = v.Text("authorurl");
+    skinComments_ = v.Text("skincomments");
+
+    TskSectionReader p(ini, "PICTURES");
+    pictureName_ = p.Text("picture");
+    maskName_ = p.Text("mask");
+    rollUpPictureName_ = p.Text("rolluppicture");
+    rollUpMaskName_ = p.Text("rollupmask");
+    const int names = std::min(p.Int("activepicturescount"), ini.KeyCount("PICTURES"));
+    for (int i = 0; i < names; ++i)
+        activePictureNames_.append(p.Text(std::to_string(i)));
+
+    formInfo_.LoadFromIni(ini, !maskName_.isEmpty());
+    popupWindow_.LoadFromIni(ini);
+    hintWindow_.LoadFromIni(ini);
+    skinColors_.LoadFromIni(ini);
+    ReadAreas(ini);
+    ReadObjects(ini);
+    ReadControls(ini);
+}
+
+void TskSkinData::ReadAreas(const TskIniFile& ini)
+{
+    ForEachIndexEntry(ini, "SKINAREAS", [this](std::string name, std::string_view rect) {
+        areas_.push_back({std::move(name), ParseSkinRect(rect)});
+    });
+}
+
+void TskSkinData::ReadObjects(const TskIniFile& ini)
+{
+    ForEachIndexEntry(ini, "SKINOBJECTS", [&](std::string name, std::string_view type) {
+        if (ObjectFactory make = ObjectFactoryFor(type)) {
+            objects_.push_back(make(std::move(name)));
+            objects_.back()->LoadFromIni(ini);
+        }
+    });
+}
+
+void TskSkinData::ReadControls(const TskIniFile& ini)
+{
+    ForEachIndexEntry(ini, "SKINCONTROLS", [&](std::string name, std::string_view type) {
+        if (ControlFactory make = ControlFactoryFor(type)) {
+            controls_.push_back(make(std::move(name)));
+            controls_.back()->LoadFromIni(ini);
+        }
+    });
+}

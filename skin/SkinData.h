@@ -1,0 +1,590 @@
+#pragma once
+// The stored skin: its compressed package, the loaded pictures and colours, the
+// frame geometry and the named definitions every skinned element draws from.
+#include "skin/SkinIni.h"
+#include "skin/SkinPackage.h"
+#include "toolkit/Controls.h"
+#include "toolkit/Fonts.h"
+#include "toolkit/Graphics.h"
+
+#include <QByteArray>
+#include <QEvent>
+#include <QImage>
+#include <QObject>
+#include <QPointer>
+#include <QRect>
+#include <QString>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Skin coordinates: right and bottom exclusive, as the skin text writes them.
+struct TskPoint {
+    int X = 0;
+    int Y = 0;
+    bool operator==(const TskPoint&) const = default;
+};
+
+struct TskRect {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+    int Width() const { return Right - Left; }
+    int Height() const { return Bottom - Top; }
+    // A rect narrower or lower than one pixel counts as not given.
+    bool IsEmpty() const { return Width() < 1 || Height() < 1; }
+    QRect ToQRect() const { return QRect(Left, Top, Width(), Height()); }
+    bool operator==(const TskRect&) const = default;
+};
+
+// TAlignment comes from toolkit/Controls.h.
+enum TskMorphKind { mkDefault, mkGradient, mkLeftGradient, mkRightGradient, mkLeftSlide,
+                    mkRightSlide, mkPush };
+enum TskInActiveEffect { ieBrightness, ieDarkness, ieGrayScale, ieNoise, ieSplitBlur, ieInvert };
+enum TskStdCommand { cmClose, cmMaximize, cmMinimize, cmMinimizeToTray, cmSysMenu, cmDefault,
+                     cmRollUp };
+
+// ---- change notifications -------------------------------------------------
+// Sent synchronously (QCoreApplication::sendEvent) to the skin's owner form,
+// then to every other top-level window.
+inline constexpr QEvent::Type SKIN_BEGIN_CHANGE = QEvent::Type(1225);
+inline constexpr QEvent::Type SKIN_CHANGED = QEvent::Type(1226);
+inline constexpr QEvent::Type SKIN_END_CHANGE = QEvent::Type(1227);
+inline constexpr QEvent::Type SKIN_STRINGS_CHANGED = QEvent::Type(1274);
+
+class TskSkinData;
+
+class TskSkinChangeEvent : public QEvent {
+public:
+    TskSkinChangeEvent(QEvent::Type type, TskSkinData* sender) : QEvent(type), sender_(sender) {}
+    TskSkinData* SkinData() const { return sender_; }
+    int Param() const { return 1000; }
+
+private:
+    TskSkinData* sender_;
+};
+
+// ---- definition value readers -------------------------------------------
+// One section of the definition text with the skin's value syntax.
+class TskSectionReader {
+public:
+    TskSectionReader(const TskIniFile& ini, std::string_view section)
+        : ini_(ini), section_(section) {}
+    int Int(std::string_view key, int def = 0) const;
+    bool Bool(std::string_view key) const;
+    TColor Color(std::string_view key) const;
+    QString Text(std::string_view key, const QString& def = {}) const;
+    std::string Raw(std::string_view key) const;
+    TskPoint Point(std::string_view key) const;
+    TskRect Rect(std::string_view key) const;
+    TFontStyles FontStyle(std::string_view key) const;
+    TAlignment Alignment(std::string_view key) const;
+    TskMorphKind MorphKind(std::string_view key) const;
+    TskInActiveEffect InActiveEffect(std::string_view key) const;
+    TskStdCommand Command(std::string_view key) const;
+
+private:
+    const TskIniFile& ini_;
+    std::string section_;
+};
+
+// Value syntax on its own, for a value already taken out of its line.
+TskRect ParseSkinRect(std::string_view value);
+TskPoint ParseSkinPoint(std::string_view value);
+TFontStyles ParseSkinFontStyle(std::string_view value);
+// Skin text is 8-bit in the service's code page.
+QString SkinText(std::string_view bytes);
+
+// ---- colours, frame, popup and hint windows -----------------------------
+struct TskSkinColors {
+    TColor cbtnface = clBtnFace;
+    TColor cbtntext = clBtnText;
+    TColor cwindow = clWindow;
+    TColor cwindowtext = clWindowText;
+    TColor chighlight = clHighlight;
+    TColor chighlighttext = clHighlightText;
+    TColor cbtnhighlight = clBtnHighlight;
+    TColor cbtnshadow = clBtnShadow;
+    TColor c3dlight = cl3DLight;
+    TColor c3ddkshadow = cl3DDkShadow;
+
+    // Missing keys read as black: the skin owns every colour once loaded.
+    void LoadFromIni(const TskIniFile& ini);
+};
+
+struct TskFormInfo {
+    TskPoint lefttoppoint, righttoppoint, leftbottompoint, rightbottompoint;
+    TskRect clientrect;
+    int bgpictureindex = -1;
+    int mdibgpictureindex = -1;
+    bool leftstretch = false, rightstretch = false, topstretch = false, bottomstretch = false;
+    TskRect buttonsrect, captionrect;
+    int buttonsoffset = 0;
+    bool buttonsinleft = false;
+    TskRect maskrectarea;
+    TskPoint hittestlefttoppoint, hittestrighttoppoint, hittestleftbottompoint,
+        hittestrightbottompoint;
+    TskPoint rollupleftpoint, rolluprightpoint;
+    TskRect mainmenurect, iconrect;
+    bool mainmenupopupup = false;
+    int borderwidth = 0;
+    int formminwidth = 0;
+    int cursorindex = -1;
+    bool autorenderinginactiveimage = false;
+    TskInActiveEffect inactiveeffect = ieBrightness;
+
+    // Reads [FORMINFO]; `hasMask` widens the mask area and fills hit-test points.
+    void LoadFromIni(const TskIniFile& ini, bool hasMask);
+};
+
+struct TskDataSkinPopupWindow {
+    int windowpictureindex = -1;
+    int maskpictureindex = -1;
+    TskPoint lefttoppoint, righttoppoint, leftbottompoint, rightbottompoint;
+    int cursorindex = -1;
+    TskRect itemsrect;
+    TColor scrollmarkercolor = 0;
+    TColor scrollmarkeractivecolor = 0;
+    bool topstretch = false, leftstretch = false, rightstretch = false, bottomstretch = false;
+
+    void LoadFromIni(const TskIniFile& ini);
+};
+
+struct TskDataSkinHintWindow {
+    int windowpictureindex = -1;
+    int maskpictureindex = -1;
+    TskPoint lefttoppoint, righttoppoint, leftbottompoint, rightbottompoint;
+    TskRect clientrect;
+    QString fontname = QStringLiteral("Arial");
+    int fontheight = 14;
+    TFontStyles fontstyle = 0;
+    TColor fontcolor = 0;
+    bool topstretch = false, leftstretch = false, rightstretch = false, bottomstretch = false;
+
+    void LoadFromIni(const TskIniFile& ini);
+};
+
+struct TskDataSkinArea {
+    std::string IDName;
+    TskRect AreaRect;
+};
+
+// ---- object definitions ([SKINOBJECTS]) ----------------------------------
+class TskDataSkinObject {
+public:
+    explicit TskDataSkinObject(std::string name) : IDName(std::move(name)) {}
+    virtual ~TskDataSkinObject() = default;
+    // Reads the definition's own section, named like the definition.
+    virtual void LoadFromIni(const TskIniFile& ini);
+
+    std::string IDName;
+    QString hint;
+    bool rollup = false;
+    int activepictureindex = -1;  // -1: the main picture
+    bool skinrectinapicture = false;
+    int cursorindex = -1;
+    TskRect skinrect, activeskinrect, inactiveskinrect;
+    bool morphing = false;
+    TskMorphKind morphkind = mkDefault;
+};
+
+class TskDataSkinButton : public TskDataSkinObject {
+public:
+    using TskDataSkinObject::TskDataSkinObject;
+    void LoadFromIni(const TskIniFile& ini) override;
+    TskRect downrect;
+    TskRect disableskinrsect;  // the skin text spells the key so
+    int groupindex = -1;
+};
+
+class TskDataSkinStdButton : public TskDataSkinButton {
+public:
+    using TskDataSkinButton::TskDataSkinButton;
+    void LoadFromIni(const TskIniFile& ini) override;
+    TskStdCommand command = cmDefault;
+    TskRect restorerect, restoreactiverect, restoredownrect, restoreinactiverect;
+};
+
+class TskDataSkinMainMenuBarButton : public TskDataSkinStdButton {
+public:
+    using TskDataSkinStdButton::TskDataSkinStdButton;
+};
+
+class TskDataSkinCaption : public TskDataSkinObject {
+public:
+    using TskDataSkinObject::TskDataSkinObject;
+    void LoadFromIni(const TskIniFile& ini) override;
+    bool defaultcaption = false;
+    TskRect textrect;
+    QString fontname = QStringLiteral("Arial");
+    int fontheight = 14;
+    TFontStyles fontstyle = 0;
+    TColor fontcolor = 0, activefontcolor = 0;
+    TAlignment alignment = taCenter;
+    bool shadow = false;
+    TColor shadowcolor = 0;
+    bool light = false;
+    TColor lightcolor = 0, activelightcolor = 0, activeshadowcolor = 0;
+    TskRect framerect, activeframerect, frametextrect;
+    int frameleftoffset = 0, framerightoffset = 0;
+    bool stretcheffect = false;
+    TskRect animateskinrect;
+    int framecount = 0;
+    int animateinterval = 25;
+    bool inactiveanimation = false, fullframe = false;
+};
+
+class TskDataSkinMenuItem : public TskDataSkinObject {
+public:
+    using TskDataSkinObject::TskDataSkinObject;
+    void LoadFromIni(const TskIniFile& ini) override;
+    int itemleftoffset = 0, itemrightoffset = 0;
+    TskRect dividerrect;
+    int dividerleftoffset = 0, dividerrightoffset = 0;
+    TskRect textrect, imagerect;
+    QString fontname = QStringLiteral("Arial");
+    int fontheight = 14;
+    TFontStyles fontstyle = 0;
+    TColor fontcolor = 0, activefontcolor = 0, unenabledfontcolor = 0;
+    bool stretcheffect = false, inactivestretcheffect = false, dividerstretcheffect = false;
+    TskRect animateskinrect;
+    int framecount = 0;
+    int animateinterval = 25;
+    bool inactiveanimation = false;
+    bool useimagecolor = false;
+    TColor imagecolor = 0, activeimagecolor = 0;
+};
+
+// Kinds this window never shows; they keep the object keys.
+#define SK_PLAIN_OBJECT(Name, Base) \
+    class Name : public Base {       \
+    public:                          \
+        using Base::Base;            \
+    };
+SK_PLAIN_OBJECT(TskDataSkinMainMenuItem, TskDataSkinObject)
+SK_PLAIN_OBJECT(TskDataSkinMainMenuBarItem, TskDataSkinMainMenuItem)
+SK_PLAIN_OBJECT(TskDataSkinLabel, TskDataSkinObject)
+SK_PLAIN_OBJECT(TskDataSkinBitLabel, TskDataSkinObject)
+SK_PLAIN_OBJECT(TskDataSkinSwitch, TskDataSkinObject)
+SK_PLAIN_OBJECT(TskDataSkinGauge, TskDataSkinObject)
+SK_PLAIN_OBJECT(TskDataSkinTrackBar, TskDataSkinObject)
+SK_PLAIN_OBJECT(TskDataSkinAnimate, TskDataSkinObject)
+SK_PLAIN_OBJECT(TskDataSkinFrameGaugeObject, TskDataSkinObject)
+SK_PLAIN_OBJECT(TskDataSkinFrameRegulatorObject, TskDataSkinObject)
+SK_PLAIN_OBJECT(TskDataUserObject, TskDataSkinObject)
+
+// ---- control definitions ([SKINCONTROLS]) --------------------------------
+class TskDataSkinControl {
+public:
+    explicit TskDataSkinControl(std::string name) : IDName(std::move(name)) {}
+    virtual ~TskDataSkinControl() = default;
+    virtual void LoadFromIni(const TskIniFile& ini);
+
+    std::string IDName;
+    int pictureindex = -1;  // -1: no picture, the control draws its built-in look
+    int maskpictureindex = -1;
+    int cursorindex = -1;
+    TskRect skinrect;
+};
+
+class TskDataSkinCustomControl : public TskDataSkinControl {
+public:
+    using TskDataSkinControl::TskDataSkinControl;
+    void LoadFromIni(const TskIniFile& ini) override;
+    TskPoint lefttoppoint, righttoppoint, leftbottompoint, rightbottompoint;
+    TskRect clientrect;
+    bool stretcheffect = false, leftstretch = false, topstretch = false, rightstretch = false,
+         bottomstretch = false;
+};
+
+class TskDataSkinButtonControl : public TskDataSkinCustomControl {
+public:
+    using TskDataSkinCustomControl::TskDataSkinCustomControl;
+    void LoadFromIni(const TskIniFile& ini) override;
+    QString fontname = QStringLiteral("Arial");
+    int fontheight = 14;
+    TFontStyles fontstyle = 0;
+    TColor fontcolor = 0, activefontcolor = 0, disabledfontcolor = 0, downfontcolor = 0;
+    bool morphing = false;
+    TskMorphKind morphkind = mkDefault;
+    TskRect activeskinrect, downskinrect, disabledskinrect, animateskinrect;
+    int framecount = 0;
+    int animateinterval = 25;
+    bool showfocus = false;
+    TskRect menumarkerflatrect, menumarkerrect, menumarkeractiverect, menumarkerdownrect;
+    TColor menumarkertransparentcolor = 0;
+};
+
+class TskDataSkinCheckRadioControl : public TskDataSkinCustomControl {
+public:
+    using TskDataSkinCustomControl::TskDataSkinCustomControl;
+    void LoadFromIni(const TskIniFile& ini) override;
+    QString fontname = QStringLiteral("Arial");
+    int fontheight = 14;
+    TFontStyles fontstyle = 0;
+    TColor fontcolor = 0, activefontcolor = 0, unenabledfontcolor = 0, framefontcolor = 0;
+    bool morphing = false;
+    TskMorphKind morphkind = mkDefault;
+    TskRect activeskinrect, checkimagearea, textarea, checkimagerect, uncheckimagerect,
+        activecheckimagerect, activeuncheckimagerect, unenabledcheckimagerect,
+        unenableduncheckimagerect;
+};
+
+class TskDataSkinPanelControl : public TskDataSkinCustomControl {
+public:
+    using TskDataSkinCustomControl::TskDataSkinCustomControl;
+    void LoadFromIni(const TskIniFile& ini) override;
+    int bgpictureindex = -1;
+    TskRect captionrect;
+    TAlignment alignment = taCenter;
+    QString fontname = QStringLiteral("Arial");
+    int fontheight = 14;
+    TFontStyles fontstyle = 0;
+    TColor fontcolor = 0;
+    TskRect checkimagerect, uncheckimagerect, markframerect, framerect, frametextrect;
+    int frameleftoffset = 0, framerightoffset = 0;
+    TskRect gripperrect;
+    bool grippertransparent = false;
+    TColor grippertransparentcolor = 0;
+};
+
+class TskDataSkinLabelControl : public TskDataSkinCustomControl {
+public:
+    using TskDataSkinCustomControl::TskDataSkinCustomControl;
+    void LoadFromIni(const TskIniFile& ini) override;
+    QString fontname = QStringLiteral("Arial");
+    int fontheight = 14;
+    TFontStyles fontstyle = 0;
+    TColor fontcolor = 0;
+};
+
+class TskDataSkinSplitterControl : public TskDataSkinCustomControl {
+public:
+    using TskDataSkinCustomControl::TskDataSkinCustomControl;
+    void LoadFromIni(const TskIniFile& ini) override;
+    TskRect gripperrect;
+    bool grippertransparent = false;
+    TColor grippertransparentcolor = 0;
+};
+
+class TskDataSkinUpDownControl : public TskDataSkinCustomControl {
+public:
+    using TskDataSkinCustomControl::TskDataSkinCustomControl;
+    void LoadFromIni(const TskIniFile& ini) override;
+    TskRect upbuttonrect, activeupbuttonrect, downupbuttonrect;
+    TskRect downbuttonrect, activedownbuttonrect, downdownbuttonrect;
+};
+
+class TskDataSkinEditControl : public TskDataSkinCustomControl {
+public:
+    using TskDataSkinCustomControl::TskDataSkinCustomControl;
+    void LoadFromIni(const TskIniFile& ini) override;
+    TskRect activeskinrect;
+    QString fontname = QStringLiteral("Arial");
+    int fontheight = 14;
+    TFontStyles fontstyle = 0;
+    TColor fontcolor = 0, disabledfontcolor = 0, activefontcolor = 0;
+    TskRect buttonrect, activebuttonrect, downbuttonrect, unenabledbuttonrect;
+};
+
+class TskDataSkinTabControl : public TskDataSkinControl {
+public:
+    using TskDataSkinControl::TskDataSkinControl;
+    void LoadFromIni(const TskIniFile& ini) override;
+    TskRect tabrect, activetabrect, focustabrect, mouseintabrect, clientrect;
+    int bgpictureindex = -1;
+    TskPoint lefttoppoint, righttoppoint, leftbottompoint, rightbottompoint;
+    int tableftoffset = 0, tabrightoffset = 0;
+    TskRect tabsbgrect;
+    bool tabstretcheffect = false, leftstretch = false, topstretch = false,
+         rightstretch = false, bottomstretch = false;
+    QString fontname = QStringLiteral("Arial");
+    int fontheight = 14;
+    TFontStyles fontstyle = 0;
+    TColor fontcolor = 0, activefontcolor = 0, focusfontcolor = 0, mouseinfontcolor = 0;
+    QString updown;  // name of the up-down definition that scrolls the tab row
+    bool showfocus = false;
+    int focusoffsetx = 0, focusoffsety = 0;
+};
+
+class TskDataSkinStdLabelControl : public TskDataSkinControl {
+public:
+    using TskDataSkinControl::TskDataSkinControl;
+    void LoadFromIni(const TskIniFile& ini) override;
+    QString fontname = QStringLiteral("Arial");
+    int fontheight = 14;
+    TFontStyles fontstyle = 0;
+    TColor fontcolor = 0;
+    TColor activefontcolor = 0xFF0000;
+};
+
+// Kinds this window never shows; they keep their base class's keys.
+#define SK_PLAIN_CONTROL(Name, Base) \
+    class Name : public Base {        \
+    public:                           \
+        using Base::Base;             \
+    };
+SK_PLAIN_CONTROL(TskDataSkinMenuButtonControl, TskDataSkinButtonControl)
+SK_PLAIN_CONTROL(TskDataSkinExPanelControl, TskDataSkinCustomControl)
+SK_PLAIN_CONTROL(TskDataSkinBitLabelControl, TskDataSkinCustomControl)
+SK_PLAIN_CONTROL(TskDataSkinTrackBarControl, TskDataSkinCustomControl)
+SK_PLAIN_CONTROL(TskDataSkinGaugeControl, TskDataSkinCustomControl)
+SK_PLAIN_CONTROL(TskDataSkinScrollBoxControl, TskDataSkinCustomControl)
+SK_PLAIN_CONTROL(TskDataSkinControlBar, TskDataSkinCustomControl)
+SK_PLAIN_CONTROL(TskDataSkinComboBox, TskDataSkinCustomControl)
+SK_PLAIN_CONTROL(TskDataSkinScrollBarControl, TskDataSkinCustomControl)
+SK_PLAIN_CONTROL(TskDataSkinSpinEditControl, TskDataSkinCustomControl)
+SK_PLAIN_CONTROL(TskDataSkinMemoControl, TskDataSkinEditControl)
+SK_PLAIN_CONTROL(TskDataSkinListBox, TskDataSkinCustomControl)
+SK_PLAIN_CONTROL(TskDataSkinCheckListBox, TskDataSkinListBox)
+SK_PLAIN_CONTROL(TskDataSkinGridControl, TskDataSkinControl)
+SK_PLAIN_CONTROL(TskDataSkinMainMenuBar, TskDataSkinControl)
+SK_PLAIN_CONTROL(TskDataSkinTreeView, TskDataSkinControl)
+SK_PLAIN_CONTROL(TskDataSkinListView, TskDataSkinControl)
+SK_PLAIN_CONTROL(TskDataSkinRichEdit, TskDataSkinControl)
+SK_PLAIN_CONTROL(TskDataSkinSlider, TskDataSkinControl)
+SK_PLAIN_CONTROL(TskDataSkinBevel, TskDataSkinControl)
+SK_PLAIN_CONTROL(TskDataSkinFrameControl, TskDataSkinControl)
+SK_PLAIN_CONTROL(TskDataSkinAnimateControl, TskDataSkinFrameControl)
+SK_PLAIN_CONTROL(TskDataSkinSwitchControl, TskDataSkinFrameControl)
+SK_PLAIN_CONTROL(TskDataSkinFrameGauge, TskDataSkinFrameControl)
+SK_PLAIN_CONTROL(TskDataSkinFrameRegulator, TskDataSkinFrameControl)
+#undef SK_PLAIN_OBJECT
+#undef SK_PLAIN_CONTROL
+
+// ---- the stored package ---------------------------------------------------
+class TskCompressedStoredSkin : public QObject {
+    Q_OBJECT
+public:
+    explicit TskCompressedStoredSkin(QObject* parent = nullptr) : QObject(parent) {}
+
+    QString Description() const { return description_; }
+    void SetDescription(const QString& v) { description_ = v; }
+    // Names only: nothing reads these files at run time.
+    QString FileName() const { return fileName_; }
+    void SetFileName(const QString& v) { fileName_ = v; }
+    QString CompressedFileName() const { return compressedFileName_; }
+    void SetCompressedFileName(const QString& v) { compressedFileName_ = v; }
+
+    const QByteArray& CompressedData() const { return data_; }
+    void SetCompressedData(const QByteArray& data) { data_ = data; }
+    bool IsEmpty() const { return data_.isEmpty(); }
+
+    // The whole package; EDecompressionError when the stream is damaged.
+    QByteArray Decompress() const { return InflateSkinStream(data_); }
+
+    // Packs the skin folder whose ini file is `path` (version 2). False, and
+    // nothing changed, unless the ini has every required section and file.
+    bool PackSkinFolder(const QString& path);
+    // Reads a ".skn" file: int32 version (at most 3), int32 length, the data.
+    // A newer or cut-short file leaves the stream empty.
+    bool LoadSknFile(const QString& path);
+
+private:
+    QString description_, fileName_, compressedFileName_;
+    QByteArray data_;
+};
+
+// The "Orange" skin packed from skin/orange by the build.
+const QByteArray& OrangeSkinCompressedData();
+
+// ---- the loaded skin ------------------------------------------------------
+class TskSkinData : public QObject {
+    Q_OBJECT
+public:
+    explicit TskSkinData(QObject* parent = nullptr);
+    ~TskSkinData() override;
+
+    bool EnableSkinEffects() const { return enableSkinEffects_; }
+    void SetEnableSkinEffects(bool v) { enableSkinEffects_ = v; }
+
+    TskCompressedStoredSkin* CompressedStoredSkin() const { return stored_; }
+    // Loads the stored skin at once (a null pointer only forgets the old one).
+    void SetCompressedStoredSkin(TskCompressedStoredSkin* stored);
+
+    // Replaces the skin with `stored`'s package and tells every window. An empty
+    // stored skin changes nothing. A damaged zlib stream leaves the skin empty,
+    // ends the change and throws EDecompressionError; a package of an unknown
+    // version, or one cut short, leaves it empty too.
+    void LoadCompressedStoredSkin(const TskCompressedStoredSkin* stored);
+
+    bool IsEmpty() const { return isEmpty_; }
+    bool IsChanging() const { return isChanging_; }
+
+    const QImage& MainPicture() const { return mainPicture_; }
+    const QImage& InactivePicture() const { return inactivePicture_; }
+    const QImage& MaskPicture() const { return maskPicture_; }
+    const QImage& RollUpPicture() const { return rollUpPicture_; }
+    const QImage& RollUpMask() const { return rollUpMask_; }
+    const std::vector<QImage>& ActivePictures() const { return activePictures_; }
+    // Null when `index` is outside the list.
+    QImage ActivePicture(int index) const;
+
+    // [PICTURES] names; only the mask name matters at run time (it marks a mask).
+    const QString& PictureName() const { return pictureName_; }
+    const QString& MaskName() const { return maskName_; }
+    const QString& RollUpPictureName() const { return rollUpPictureName_; }
+    const QString& RollUpMaskName() const { return rollUpMaskName_; }
+    const QStringList& ActivePictureNames() const { return activePictureNames_; }
+
+    // [VERSION]
+    const QString& SkinName() const { return skinName_; }
+    const QString& SkinAuthor() const { return skinAuthor_; }
+    const QString& AuthorEmail() const { return authorEmail_; }
+    const QString& AuthorURL() const { return authorURL_; }
+    const QString& SkinComments() const { return skinComments_; }
+
+    int Version() const { return version_; }  // 0 while empty
+    const TskFormInfo& FormInfo() const { return formInfo_; }
+    const TskDataSkinPopupWindow& PopupWindow() const { return popupWindow_; }
+    const TskDataSkinHintWindow& HintWindow() const { return hintWindow_; }
+    const TskSkinColors& SkinColors() const { return skinColors_; }
+
+    const std::vector<TskDataSkinArea>& AreaList() const { return areas_; }
+    const std::vector<std::unique_ptr<TskDataSkinObject>>& ObjectList() const { return objects_; }
+    const std::vector<std::unique_ptr<TskDataSkinControl>>& CtrlList() const { return controls_; }
+    // Null when `index` is outside the list.
+    TskDataSkinObject* Object(int index) const;
+    TskDataSkinControl* Control(int index) const;
+
+    // First definition whose name equals `name` exactly (letter case too); -1 if none.
+    int IndexOfControl(std::string_view name) const;
+    int IndexOfControl(const QString& name) const { return IndexOfControl(name.toStdString()); }
+    int IndexOfControl(const char* name) const { return IndexOfControl(std::string_view(name)); }
+    int IndexOfObject(std::string_view name) const;
+    int IndexOfObject(const QString& name) const { return IndexOfObject(name.toStdString()); }
+    int IndexOfObject(const char* name) const { return IndexOfObject(std::string_view(name)); }
+    int IndexOfArea(std::string_view name) const;
+    int IndexOfArea(const QString& name) const { return IndexOfArea(name.toStdString()); }
+    int IndexOfArea(const char* name) const { return IndexOfArea(std::string_view(name)); }
+
+private:
+    void ClearAll();
+    bool ReadPackage(const QByteArray& package);
+    void ReadDefinitions(const TskIniFile& ini);
+    void ReadObjects(const TskIniFile& ini);
+    void ReadControls(const TskIniFile& ini);
+    void ReadAreas(const TskIniFile& ini);
+    void Notify(QEvent::Type type);
+
+    bool enableSkinEffects_ = true;
+    QPointer<TskCompressedStoredSkin> stored_;
+    bool isEmpty_ = true;
+    bool isChanging_ = false;
+    int version_ = 0;
+
+    QImage mainPicture_, inactivePicture_, maskPicture_, rollUpPicture_, rollUpMask_;
+    std::vector<QImage> activePictures_;
+    QString pictureName_, maskName_, rollUpPictureName_, rollUpMaskName_;
+    QStringList activePictureNames_;
+    QString skinName_, skinAuthor_, authorEmail_, authorURL_, skinComments_;
+    TskFormInfo formInfo_;
+    TskDataSkinPopupWindow popupWindow_;
+    TskDataSkinHintWindow hintWindow_;
+    TskSkinColors skinColors_;
+    std::vector<TskDataSkinArea> areas_;
+    std::vector<std::unique_ptr<TskDataSkinObject>> objects_;
+    std::vector<std::unique_ptr<TskDataSkinControl>> controls_;
+};
