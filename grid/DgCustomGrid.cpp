@@ -76,6 +76,7 @@ TDgCustomGridControl::TDgCustomGridControl(QWidget* parent) : TDgScrollControl(p
 TDgCustomGridControl::~TDgCustomGridControl()
 {
     // Columns call back into the grid while they go.
+    destroying_ = true;
     columns_.Clear();
 }
 
@@ -586,13 +587,14 @@ void TDgCustomGridControl::ColumnInserted(TDgCustomColumn*)
     InvalidateGrid();
 }
 
-void TDgCustomGridControl::ColumnRemoved(int index)
+void TDgCustomGridControl::ColumnRemoved(int)
 {
+    if (destroying_)
+        return;
     if (sortedColumn_ && sortedColumn_->Index() < 0)
         sortedColumn_ = nullptr;
     if (selectedColumn_ >= columns_.Count())
         selectedColumn_ = std::max(0, columns_.Count() - 1);
-    (void)index;
     RecalcColumns();
     DistributeAutoWidths();
     UpdateHorzScrollBar();

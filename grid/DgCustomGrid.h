@@ -331,6 +331,7 @@ protected:
     int pressedHeader_ = -1;
     bool gotClientWidth_ = false;
     bool distributing_ = false;
+    bool destroying_ = false;  // no events while the columns go with the grid
     std::vector<std::pair<std::pair<TFontDesc, TFontStyles>, QFont>> fontCache_;
     int lastClientWidth_ = -1;
     QPainter* canvas_ = nullptr;

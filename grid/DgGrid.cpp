@@ -13,6 +13,7 @@ TDataGrid::TDataGrid(QWidget* parent) : TDgCustomGrid(parent), cells_(std::make_
 
 TDataGrid::~TDataGrid()
 {
+    destroying_ = true;
     columns_.Clear();
     store_ = nullptr;
 }
@@ -30,7 +31,7 @@ void TDataGrid::ColumnRemoved(int index)
 {
     cells_->DeleteColumn(index);
     TDgCustomGrid::ColumnRemoved(index);
-    if (OnDataChange)
+    if (OnDataChange && !destroying_)
         OnDataChange(this, dcDeleteColumn, index);
 }
 
