@@ -39,10 +39,12 @@ struct Box {
     }
 };
 
-std::vector<QRgb> MedianCut(std::vector<Entry> entries)
+std::vector<QRgb> MedianCut(std::vector<Entry> entries, size_t colours)
 {
+    if (entries.empty())
+        return {};
     std::vector<Box> boxes{Box{std::move(entries)}};
-    while (boxes.size() < 256) {
+    while (boxes.size() < colours) {
         // Split the box with the widest channel spread, at its weighted median.
         int best = -1, bestRange = 0, bestCh = 0;
         for (size_t i = 0; i < boxes.size(); ++i) {
@@ -75,10 +77,10 @@ std::vector<QRgb> MedianCut(std::vector<Entry> entries)
     return palette;
 }
 
-int Nearest(const std::vector<QRgb>& palette, QRgb c)
+int Nearest(const std::vector<QRgb>& palette, size_t from, QRgb c)
 {
-    int best = 0, bestDist = INT_MAX;
-    for (size_t i = 0; i < palette.size(); ++i) {
+    int best = int(from), bestDist = INT_MAX;
+    for (size_t i = from; i < palette.size(); ++i) {
         const int dr = qRed(c) - qRed(palette[i]), dg = qGreen(c) - qGreen(palette[i]),
                   db = qBlue(c) - qBlue(palette[i]);
         const int d = dr * dr * 3 + dg * dg * 4 + db * db * 2;
@@ -104,7 +106,7 @@ void Put16(QByteArray& out, quint16 v)
 
 }  // namespace
 
-QImage QuantizeTo256(const QImage& source)
+QImage QuantizeTo256(const QImage& source, const QVector<QRgb>& keys)
 {
     const QImage rgb = source.convertToFormat(QImage::Format_RGB32);
     std::unordered_map<QRgb, int> counts;
@@ -113,10 +115,15 @@ QImage QuantizeTo256(const QImage& source)
         for (int x = 0; x < rgb.width(); ++x)
             ++counts[line[x] | 0xFF000000u];
     }
+    std::vector<QRgb> palette;
+    for (QRgb key : keys)
+        palette.push_back(key | 0xFF000000u);
     std::vector<Entry> entries;
     for (const auto& [color, count] : counts)
-        entries.push_back({color, count});
-    const std::vector<QRgb> palette = MedianCut(std::move(entries));
+        if (std::find(palette.begin(), palette.end(), color) == palette.end())
+            entries.push_back({color, count});
+    const std::vector<QRgb> cut = MedianCut(std::move(entries), 256 - palette.size());
+    palette.insert(palette.end(), cut.begin(), cut.end());
 
     QImage out(rgb.size(), QImage::Format_Indexed8);
     out.setColorTable(QVector<QRgb>(palette.begin(), palette.end()));
@@ -127,8 +134,13 @@ QImage QuantizeTo256(const QImage& source)
         for (int x = 0; x < rgb.width(); ++x) {
             const QRgb c = line[x] | 0xFF000000u;
             auto it = cache.find(c);
-            if (it == cache.end())
-                it = cache.emplace(c, Nearest(palette, c)).first;
+            if (it == cache.end()) {
+                auto key = std::find(palette.begin(), palette.begin() + keys.size(), c);
+                const int index = key != palette.begin() + keys.size()
+                                      ? int(key - palette.begin())
+                                      : Nearest(palette, size_t(keys.size()), c);
+                it = cache.emplace(c, index).first;
+            }
             dst[x] = uchar(it->second);
         }
     }

@@ -556,7 +556,7 @@ int Generate(const QString& folder)
         {"menuitems.bmp", &pics.menuitems}, {"active.bmp", &pics.active},
         {"controls.bmp", &pics.controls}, {"hw.bmp", &pics.hw}};
     for (const auto& [name, image] : files) {
-        if (!WriteBmp8(QuantizeTo256(*image), folder + '/' + name)) {
+        if (!WriteBmp8(QuantizeTo256(*image, {kPanel.rgb(), kPage.rgb()}), folder + '/' + name)) {
             std::fprintf(stderr, "skingen: cannot write %s\n", name);
             return 1;
         }
