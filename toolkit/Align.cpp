@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -55,6 +56,9 @@ private:
     bool busy_ = false;
 };
 
+int lockDepth = 0;
+QList<QPointer<QWidget>> lockedParents;
+
 TAlignWatcher* WatcherOf(QWidget* parent, bool create)
 {
     for (QObject* o : parent->children())
@@ -78,14 +82,18 @@ std::vector<QWidget*> DockedChildren(const QWidget* parent, TAlign align, const 
             continue;
         list.push_back(w);
     }
+    // Nearer the edge first: by the side facing the edge, then (for a control
+    // collapsed to nothing beside a splitter) by the side facing away from it.
     const auto key = [align](const QWidget* w) {
         const QRect g = w->geometry();
+        const int right = g.left() + g.width();
+        const int bottom = g.top() + g.height();
         switch (align) {
-        case alTop: return g.top();
-        case alBottom: return -(g.top() + g.height());
-        case alLeft: return g.left();
-        case alRight: return -(g.left() + g.width());
-        default: return 0;
+        case alTop: return std::pair(g.top(), bottom);
+        case alBottom: return std::pair(-bottom, -g.top());
+        case alLeft: return std::pair(g.left(), right);
+        case alRight: return std::pair(-right, -g.left());
+        default: return std::pair(0, 0);
         }
     };
     std::stable_sort(list.begin(), list.end(),
@@ -174,8 +182,28 @@ TAlign GetAlign(const QWidget* control)
     return v.isValid() ? TAlign(v.toInt()) : alNone;
 }
 
+TAlignLock::TAlignLock()
+{
+    ++lockDepth;
+}
+
+TAlignLock::~TAlignLock()
+{
+    if (--lockDepth > 0)
+        return;
+    const QList<QPointer<QWidget>> parents = std::exchange(lockedParents, {});
+    for (const QPointer<QWidget>& parent : parents)
+        if (parent)
+            AlignControls(parent);
+}
+
 void AlignControls(QWidget* parent)
 {
+    if (lockDepth > 0) {
+        if (!lockedParents.contains(parent))
+            lockedParents.append(parent);
+        return;
+    }
     TAlignWatcher* watcher = WatcherOf(parent, false);
     if (watcher && watcher->Busy())
         return;

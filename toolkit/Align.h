@@ -19,6 +19,18 @@ TAlign GetAlign(const QWidget* control);
 // (the pages of a page control keep their size while another page is shown).
 void SetAlignWhenHidden(QWidget* control, bool v);
 
+// While a lock is held, docking is recorded but nothing is laid out, so that
+// a tree built control by control keeps the positions that order its docked
+// siblings. Releasing the last lock lays out every parent docked meanwhile,
+// parents before children.
+class TAlignLock {
+public:
+    TAlignLock();
+    ~TAlignLock();
+    TAlignLock(const TAlignLock&) = delete;
+    TAlignLock& operator=(const TAlignLock&) = delete;
+};
+
 // Lays out the docked children of `parent` inside its contentsRect().
 void AlignControls(QWidget* parent);
 

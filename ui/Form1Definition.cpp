@@ -35,6 +35,8 @@ TForm1Definition::TForm1Definition(QWidget* parent) : QWidget(parent)
     setAutoFillBackground(true);
     resize(kDesignWidth, kDesignHeight);
 
+    // Laid out once the whole tree stands at its designed positions.
+    const TAlignLock lock;
     CreateComponents();
     Page = NewPageControl(this, "Page", QRect(0, 0, kDesignWidth, kDesignHeight), alClient);
     skSkinTabSheet1 = NewPage(Page, "skSkinTabSheet1", QStringLiteral("About"), 6);
