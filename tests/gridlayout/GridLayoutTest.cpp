@@ -20,6 +20,13 @@ struct Configured {
 
     explicit Configured(const char* name) { ApplyGridLayout(grid, name, TGridImages{&flags}); }
     TDgCustomColumn& Column(int i) { return *grid.Columns()[i]; }
+    // Shown, so that the automatic widths get a client width to share.
+    void Show(int width)
+    {
+        grid.resize(width, 120);
+        grid.show();
+        QCoreApplication::processEvents();
+    }
 };
 
 std::vector<const TGridLayout*> AllLayouts()
@@ -324,9 +331,7 @@ TEST(GridLayout, AutoSizeColumnsFillWhatTheFixedOnesLeave)
     for (const char* name : {"RX", "MatchGrid", "Table1", "KFGrid", "LG3", "LGrid1", "HX"}) {
         SCOPED_TRACE(name);
         Configured g(name);
-        g.grid.resize(700, 120);
-        g.grid.show();
-        QCoreApplication::processEvents();
+        g.Show(700);
         const TGridLayout& layout = *FindGridLayout(QString::fromLatin1(name));
         int shown = 0;
         for (int i = 0; i < g.grid.Columns().Count(); ++i) {
@@ -341,8 +346,6 @@ TEST(GridLayout, AutoSizeColumnsFillWhatTheFixedOnesLeave)
     }
     // Home and away split their room evenly in the recent-results grids.
     Configured results("LGrid1");
-    results.grid.resize(700, 120);
-    results.grid.show();
-    QCoreApplication::processEvents();
+    results.Show(700);
     EXPECT_EQ(results.Column(2).Width(), results.Column(3).Width());
 }
