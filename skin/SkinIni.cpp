@@ -48,6 +48,8 @@ void TskIniFile::Clear()
 void TskIniFile::SetText(std::string_view text)
 {
     Clear();
+    if (text.substr(0, 3) == "\xEF\xBB\xBF")  // editors like to add a UTF-8 mark
+        text.remove_prefix(3);
     Section* current = nullptr;
     while (!text.empty()) {
         size_t eol = text.find_first_of("\r\n");

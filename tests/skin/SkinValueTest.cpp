@@ -7,8 +7,7 @@ namespace {
 
 TEST(SkinIni, NamesMatchWithoutCaseValuesAsWritten)
 {
-    const TskIniFile ini("garbage before any section\r\n"
-                         "[Edit]\r\n"
+    const TskIniFile ini("\xEF\xBB\xBF[Edit]\r\n"
                          "unenabledfontColor=8421504\r\n"
                          "  fontname = MS Sans Serif  \r\n"
                          "hint=Say=Hello\r\n"
