@@ -44,6 +44,8 @@ QByteArray InflateSkinStream(const QByteArray& compressed)
     z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(compressed.constData()));
     z.avail_in = uInt(compressed.size());
     QByteArray out;
+    // Skin pictures pack well; start near the usual ratio instead of growing from nothing.
+    out.reserve(std::min<qsizetype>(compressed.size() * 32, kMaxInflated));
     char chunk[4096];
     int rc = Z_OK;
     do {
