@@ -7,6 +7,7 @@
 #include <QStringEncoder>
 #include <algorithm>
 #include <cmath>
+#include <deque>
 #include <limits>
 
 namespace DgConvert {
@@ -17,14 +18,18 @@ namespace {
     throw EConvertError(QStringLiteral("'%1' is not a valid %2").arg(text, QLatin1String(what)));
 }
 
-// Parses in the service's 8-bit code page, as the platform does.
+}  // namespace
+
 QByteArray ToAnsi(const QString& text)
 {
-    QStringEncoder encoder("windows-1251");
-    if (!encoder.isValid())
+    // Plain ASCII reads the same in the code page; spare the converter.
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; }))
         return text.toLatin1();
-    return encoder.encode(text);
+    QStringEncoder encoder("windows-1251");
+    return encoder.isValid() ? QByteArray(encoder.encode(text)) : text.toLatin1();
 }
+
+namespace {
 
 bool ParseInt(const QByteArray& s, int& out)
 {
@@ -237,7 +242,7 @@ public:
     void Append(int count, TColor color, TFontStyles style) override
     {
         const std::size_t first = cells_.size();
-        cells_.resize(first + std::size_t(count));  // grows geometrically for one-row appends
+        cells_.resize(first + std::size_t(count));
         for (std::size_t i = first; i < cells_.size(); ++i) {
             cells_[i].Color = color;
             cells_[i].FontStyle = style;
@@ -255,8 +260,7 @@ public:
     }
     void Permute(const std::vector<int>& order) override
     {
-        std::vector<Cell> sorted;
-        sorted.reserve(cells_.size());
+        std::deque<Cell> sorted;
         for (int i : order)
             sorted.push_back(std::move(cells_[std::size_t(i)]));
         cells_ = std::move(sorted);
@@ -295,7 +299,7 @@ private:
     Cell& at(int row) { return cells_[std::size_t(row)]; }
     const Cell& at(int row) const { return cells_[std::size_t(row)]; }
 
-    std::vector<Cell> cells_;
+    std::deque<Cell> cells_;  // chunked: appending never moves the cells
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 // typed column lists that hold them.
 #include "grid/DgCells.h"
 
+#include <QByteArray>
 #include <QString>
 #include <memory>
 
@@ -30,6 +31,8 @@ double StrToDateTime(const QString& text);
 QString BoolToStr(bool value);             // "True" / "False"
 QString FloatToStr(double value);          // shortest form that reads back
 QString DateTimeToStr(double value);       // "dd.MM.yyyy hh:mm:ss", time left out at midnight
+// `text` in the service's 8-bit code page (Windows-1251).
+QByteArray ToAnsi(const QString& text);
 int RoundHalfEven(double value);           // clamped to 32 bits
 }  // namespace DgConvert
 

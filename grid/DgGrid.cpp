@@ -1,6 +1,5 @@
 #include "grid/DgGrid.h"
 
-#include <QStringEncoder>
 #include <array>
 #include <random>
 
@@ -259,8 +258,7 @@ int ThreeWay(const T& a, const T& b)
 
 QByteArray LowerAnsi(const QString& text)
 {
-    QStringEncoder encoder("windows-1251");
-    QByteArray bytes = encoder.isValid() ? QByteArray(encoder.encode(text)) : text.toLatin1();
+    QByteArray bytes = DgConvert::ToAnsi(text);
     for (char& c : bytes)
         if (c >= 'A' && c <= 'Z')
             c = char(c - 'A' + 'a');
