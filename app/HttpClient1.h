@@ -27,7 +27,6 @@ private:
 };
 
 class THttpClient : public QObject {
-    Q_OBJECT
 public:
     static constexpr std::size_t kMaxBody = 64u << 20;
     static constexpr std::chrono::milliseconds kConnectTimeout{10000};

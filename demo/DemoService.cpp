@@ -160,6 +160,9 @@ struct TDemoService::Impl {
             ++connections;
             conn.thread = std::thread([this, &conn] {
                 Serve(conn.socket);
+                // The peer sees the end now; the socket itself goes when reaped.
+                boost::system::error_code ignored;
+                conn.socket.shutdown(tcp::socket::shutdown_both, ignored);
                 conn.done = true;
             });
         }
@@ -223,7 +226,8 @@ struct TDemoService::Impl {
                 closeAfter = true;
 
         const std::string& body = *r.body;
-        std::string out = "HTTP/1.1 " + std::to_string(r.status) + " "
+        std::string out = r.continueFirst ? "HTTP/1.1 100 Continue\r\n\r\n" : "";
+        out += "HTTP/1.1 " + std::to_string(r.status) + " "
                           + (r.reason.empty() ? ReasonOf(r.status) : r.reason) + "\r\n"
                           + "Server: hoopline-demo\r\nContent-Type: " + answer.contentType + "\r\n";
         std::string payload = body;

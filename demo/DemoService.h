@@ -43,6 +43,8 @@ struct TDemoReply {
     std::chrono::milliseconds delay{0};
     // Closes the connection after this many body bytes (framing headers as if complete).
     std::optional<std::size_t> closeAfterBytes;
+    // Sends an interim "HTTP/1.1 100 Continue" answer first.
+    bool continueFirst = false;
 };
 
 class TDemoService {
