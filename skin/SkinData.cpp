@@ -135,6 +135,32 @@ TskStdCommand TskSectionReader::Command(std::string_view key) const
     return it == commands.end() ? cmMinimizeToTray : it->second;
 }
 
+// ---- shared key groups --------------------------------------------------------
+
+void TskFontKeys::ReadFont(const TskSectionReader& r)
+{
+    fontname = r.Text("fontname", QStringLiteral("Arial"));
+    fontheight = r.Int("fontheight", 14);
+    fontstyle = r.FontStyle("fontstyle");
+    fontcolor = r.Color("fontcolor");
+}
+
+void TskCornerKeys::ReadCorners(const TskSectionReader& r)
+{
+    lefttoppoint = r.Point("lefttoppoint");
+    righttoppoint = r.Point("righttoppoint");
+    leftbottompoint = r.Point("leftbottompoint");
+    rightbottompoint = r.Point("rightbottompoint");
+}
+
+void TskStretchKeys::ReadStretch(const TskSectionReader& r)
+{
+    leftstretch = r.Bool("leftstretch");
+    topstretch = r.Bool("topstretch");
+    rightstretch = r.Bool("rightstretch");
+    bottomstretch = r.Bool("bottomstretch");
+}
+
 // ---- colours, frame, windows -----------------------------------------------
 
 void TskSkinColors::LoadFromIni(const TskIniFile& ini)
@@ -155,17 +181,11 @@ void TskSkinColors::LoadFromIni(const TskIniFile& ini)
 void TskFormInfo::LoadFromIni(const TskIniFile& ini, bool hasMask)
 {
     TskSectionReader r(ini, "FORMINFO");
-    lefttoppoint = r.Point("lefttoppoint");
-    righttoppoint = r.Point("righttoppoint");
-    leftbottompoint = r.Point("leftbottompoint");
-    rightbottompoint = r.Point("rightbottompoint");
+    ReadCorners(r);
     clientrect = r.Rect("clientrect");
     bgpictureindex = r.Int("bgpictureindex", -1);
     mdibgpictureindex = r.Int("mdibgpictureindex", -1);
-    leftstretch = r.Bool("leftstretch");
-    rightstretch = r.Bool("rightstretch");
-    topstretch = r.Bool("topstretch");
-    bottomstretch = r.Bool("bottomstretch");
+    ReadStretch(r);
     buttonsrect = r.Rect("buttonsrect");
     captionrect = r.Rect("captionrect");
     buttonsoffset = r.Int("buttonsoffset");
@@ -223,18 +243,12 @@ void TskDataSkinPopupWindow::LoadFromIni(const TskIniFile& ini)
     TskSectionReader r(ini, "POPUPWINDOW");
     windowpictureindex = r.Int("windowpictureindex", -1);
     maskpictureindex = r.Int("maskpictureindex", -1);
-    lefttoppoint = r.Point("lefttoppoint");
-    righttoppoint = r.Point("righttoppoint");
-    leftbottompoint = r.Point("leftbottompoint");
-    rightbottompoint = r.Point("rightbottompoint");
+    ReadCorners(r);
     cursorindex = r.Int("cursorindex", -1);
     itemsrect = r.Rect("itemsrect");
     scrollmarkercolor = r.Color("scrollmarkercolor");
     scrollmarkeractivecolor = r.Color("scrollmarkeractivecolor");
-    topstretch = r.Bool("topstretch");
-    leftstretch = r.Bool("leftstretch");
-    rightstretch = r.Bool("rightstretch");
-    bottomstretch = r.Bool("bottomstretch");
+    ReadStretch(r);
 }
 
 void TskDataSkinHintWindow::LoadFromIni(const TskIniFile& ini)
@@ -242,19 +256,10 @@ void TskDataSkinHintWindow::LoadFromIni(const TskIniFile& ini)
     TskSectionReader r(ini, "HINTWINDOW");
     windowpictureindex = r.Int("windowpictureindex", -1);
     maskpictureindex = r.Int("maskpictureindex", -1);
-    lefttoppoint = r.Point("lefttoppoint");
-    righttoppoint = r.Point("righttoppoint");
-    leftbottompoint = r.Point("leftbottompoint");
-    rightbottompoint = r.Point("rightbottompoint");
+    ReadCorners(r);
     clientrect = r.Rect("clientrect");
-    fontname = r.Text("fontname", QStringLiteral("Arial"));
-    fontheight = r.Int("fontheight", 14);
-    fontstyle = r.FontStyle("fontstyle");
-    fontcolor = r.Color("fontcolor");
-    topstretch = r.Bool("topstretch");
-    leftstretch = r.Bool("leftstretch");
-    rightstretch = r.Bool("rightstretch");
-    bottomstretch = r.Bool("bottomstretch");
+    ReadFont(r);
+    ReadStretch(r);
 }
 
 // ---- objects ---------------------------------------------------------------
@@ -300,10 +305,7 @@ void TskDataSkinCaption::LoadFromIni(const TskIniFile& ini)
     TskSectionReader r(ini, IDName);
     defaultcaption = r.Bool("defaultcaption");
     textrect = r.Rect("textrect");
-    fontname = r.Text("fontname", QStringLiteral("Arial"));
-    fontheight = r.Int("fontheight", 14);
-    fontstyle = r.FontStyle("fontstyle");
-    fontcolor = r.Color("fontcolor");
+    ReadFont(r);
     activefontcolor = r.Color("activefontcolor");
     alignment = r.Alignment("alignment");
     shadow = r.Bool("shadow");
@@ -336,10 +338,7 @@ void TskDataSkinMenuItem::LoadFromIni(const TskIniFile& ini)
     dividerrightoffset = r.Int("dividerrightoffset");
     textrect = r.Rect("textrect");
     imagerect = r.Rect("imagerect");
-    fontname = r.Text("fontname", QStringLiteral("Arial"));
-    fontheight = r.Int("fontheight", 14);
-    fontstyle = r.FontStyle("fontstyle");
-    fontcolor = r.Color("fontcolor");
+    ReadFont(r);
     activefontcolor = r.Color("activefontcolor");
     unenabledfontcolor = r.Color("unenabledfontcolor");
     stretcheffect = r.Bool("stretcheffect");
@@ -369,26 +368,17 @@ void TskDataSkinCustomControl::LoadFromIni(const TskIniFile& ini)
 {
     TskDataSkinControl::LoadFromIni(ini);
     TskSectionReader r(ini, IDName);
-    lefttoppoint = r.Point("lefttoppoint");
-    righttoppoint = r.Point("righttoppoint");
-    leftbottompoint = r.Point("leftbottompoint");
-    rightbottompoint = r.Point("rightbottompoint");
+    ReadCorners(r);
     clientrect = r.Rect("clientrect");
     stretcheffect = r.Bool("stretcheffect");
-    leftstretch = r.Bool("leftstretch");
-    topstretch = r.Bool("topstretch");
-    rightstretch = r.Bool("rightstretch");
-    bottomstretch = r.Bool("bottomstretch");
+    ReadStretch(r);
 }
 
 void TskDataSkinButtonControl::LoadFromIni(const TskIniFile& ini)
 {
     TskDataSkinCustomControl::LoadFromIni(ini);
     TskSectionReader r(ini, IDName);
-    fontname = r.Text("fontname", QStringLiteral("Arial"));
-    fontheight = r.Int("fontheight", 14);
-    fontstyle = r.FontStyle("fontstyle");
-    fontcolor = r.Color("fontcolor");
+    ReadFont(r);
     activefontcolor = r.Color("activefontcolor");
     disabledfontcolor = r.Color("disabledfontcolor");
     downfontcolor = r.Color("downfontcolor");
@@ -412,10 +402,7 @@ void TskDataSkinCheckRadioControl::LoadFromIni(const TskIniFile& ini)
 {
     TskDataSkinCustomControl::LoadFromIni(ini);
     TskSectionReader r(ini, IDName);
-    fontname = r.Text("fontname", QStringLiteral("Arial"));
-    fontheight = r.Int("fontheight", 14);
-    fontstyle = r.FontStyle("fontstyle");
-    fontcolor = r.Color("fontcolor");
+    ReadFont(r);
     activefontcolor = r.Color("activefontcolor");
     unenabledfontcolor = r.Color("unenabledfontcolor");
     framefontcolor = r.Color("framefontcolor");
@@ -439,10 +426,7 @@ void TskDataSkinPanelControl::LoadFromIni(const TskIniFile& ini)
     bgpictureindex = r.Int("bgpictureindex", -1);
     captionrect = r.Rect("captionrect");
     alignment = r.Alignment("alignment");
-    fontname = r.Text("fontname", QStringLiteral("Arial"));
-    fontheight = r.Int("fontheight", 14);
-    fontstyle = r.FontStyle("fontstyle");
-    fontcolor = r.Color("fontcolor");
+    ReadFont(r);
     checkimagerect = r.Rect("checkimagerect");
     uncheckimagerect = r.Rect("uncheckimagerect");
     markframerect = r.Rect("markframerect");
@@ -459,10 +443,7 @@ void TskDataSkinLabelControl::LoadFromIni(const TskIniFile& ini)
 {
     TskDataSkinCustomControl::LoadFromIni(ini);
     TskSectionReader r(ini, IDName);
-    fontname = r.Text("fontname", QStringLiteral("Arial"));
-    fontheight = r.Int("fontheight", 14);
-    fontstyle = r.FontStyle("fontstyle");
-    fontcolor = r.Color("fontcolor");
+    ReadFont(r);
 }
 
 void TskDataSkinSplitterControl::LoadFromIni(const TskIniFile& ini)
@@ -491,10 +472,7 @@ void TskDataSkinEditControl::LoadFromIni(const TskIniFile& ini)
     TskDataSkinCustomControl::LoadFromIni(ini);
     TskSectionReader r(ini, IDName);
     activeskinrect = r.Rect("activeskinrect");
-    fontname = r.Text("fontname", QStringLiteral("Arial"));
-    fontheight = r.Int("fontheight", 14);
-    fontstyle = r.FontStyle("fontstyle");
-    fontcolor = r.Color("fontcolor");
+    ReadFont(r);
     disabledfontcolor = r.Color("disabledfontcolor");
     activefontcolor = r.Color("activefontcolor");
     buttonrect = r.Rect("buttonrect");
@@ -513,22 +491,13 @@ void TskDataSkinTabControl::LoadFromIni(const TskIniFile& ini)
     mouseintabrect = r.Rect("mouseintabrect");
     clientrect = r.Rect("clientrect");
     bgpictureindex = r.Int("bgpictureindex", -1);
-    lefttoppoint = r.Point("lefttoppoint");
-    righttoppoint = r.Point("righttoppoint");
-    leftbottompoint = r.Point("leftbottompoint");
-    rightbottompoint = r.Point("rightbottompoint");
+    ReadCorners(r);
     tableftoffset = r.Int("tableftoffset");
     tabrightoffset = r.Int("tabrightoffset");
     tabsbgrect = r.Rect("tabsbgrect");
     tabstretcheffect = r.Bool("tabstretcheffect");
-    leftstretch = r.Bool("leftstretch");
-    topstretch = r.Bool("topstretch");
-    rightstretch = r.Bool("rightstretch");
-    bottomstretch = r.Bool("bottomstretch");
-    fontname = r.Text("fontname", QStringLiteral("Arial"));
-    fontheight = r.Int("fontheight", 14);
-    fontstyle = r.FontStyle("fontstyle");
-    fontcolor = r.Color("fontcolor");
+    ReadStretch(r);
+    ReadFont(r);
     activefontcolor = r.Color("activefontcolor");
     focusfontcolor = r.Color("focusfontcolor");
     mouseinfontcolor = r.Color("mouseinfontcolor");
@@ -542,10 +511,7 @@ void TskDataSkinStdLabelControl::LoadFromIni(const TskIniFile& ini)
 {
     TskDataSkinControl::LoadFromIni(ini);
     TskSectionReader r(ini, IDName);
-    fontname = r.Text("fontname", QStringLiteral("Arial"));
-    fontheight = r.Int("fontheight", 14);
-    fontstyle = r.FontStyle("fontstyle");
-    fontcolor = r.Color("fontcolor");
+    ReadFont(r);
     activefontcolor = TColor(r.Int("activefontcolor", 0xFF0000));
 }
 

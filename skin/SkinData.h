@@ -97,6 +97,28 @@ TFontStyles ParseSkinFontStyle(std::string_view value);
 // Skin text is 8-bit in the service's code page.
 QString SkinText(std::string_view bytes);
 
+// ---- key groups many sections share ---------------------------------------
+struct TskFontKeys {
+    QString fontname = QStringLiteral("Arial");
+    int fontheight = 14;
+    TFontStyles fontstyle = 0;
+    TColor fontcolor = 0;
+    void ReadFont(const TskSectionReader& r);
+    TFontDesc FontDesc() const { return {fontname, fontheight, fontstyle, fontcolor}; }
+};
+
+// Inner corners that cut a picture into corner, edge and centre pieces.
+struct TskCornerKeys {
+    TskPoint lefttoppoint, righttoppoint, leftbottompoint, rightbottompoint;
+    void ReadCorners(const TskSectionReader& r);
+};
+
+// Stretch (true) or tile (false) each edge piece.
+struct TskStretchKeys {
+    bool leftstretch = false, topstretch = false, rightstretch = false, bottomstretch = false;
+    void ReadStretch(const TskSectionReader& r);
+};
+
 // ---- colours, frame, popup and hint windows -----------------------------
 struct TskSkinColors {
     TColor cbtnface = clBtnFace;
@@ -114,12 +136,10 @@ struct TskSkinColors {
     void LoadFromIni(const TskIniFile& ini);
 };
 
-struct TskFormInfo {
-    TskPoint lefttoppoint, righttoppoint, leftbottompoint, rightbottompoint;
+struct TskFormInfo : TskCornerKeys, TskStretchKeys {
     TskRect clientrect;
     int bgpictureindex = -1;
     int mdibgpictureindex = -1;
-    bool leftstretch = false, rightstretch = false, topstretch = false, bottomstretch = false;
     TskRect buttonsrect, captionrect;
     int buttonsoffset = 0;
     bool buttonsinleft = false;
@@ -139,29 +159,21 @@ struct TskFormInfo {
     void LoadFromIni(const TskIniFile& ini, bool hasMask);
 };
 
-struct TskDataSkinPopupWindow {
+struct TskDataSkinPopupWindow : TskCornerKeys, TskStretchKeys {
     int windowpictureindex = -1;
     int maskpictureindex = -1;
-    TskPoint lefttoppoint, righttoppoint, leftbottompoint, rightbottompoint;
     int cursorindex = -1;
     TskRect itemsrect;
     TColor scrollmarkercolor = 0;
     TColor scrollmarkeractivecolor = 0;
-    bool topstretch = false, leftstretch = false, rightstretch = false, bottomstretch = false;
 
     void LoadFromIni(const TskIniFile& ini);
 };
 
-struct TskDataSkinHintWindow {
+struct TskDataSkinHintWindow : TskCornerKeys, TskFontKeys, TskStretchKeys {
     int windowpictureindex = -1;
     int maskpictureindex = -1;
-    TskPoint lefttoppoint, righttoppoint, leftbottompoint, rightbottompoint;
     TskRect clientrect;
-    QString fontname = QStringLiteral("Arial");
-    int fontheight = 14;
-    TFontStyles fontstyle = 0;
-    TColor fontcolor = 0;
-    bool topstretch = false, leftstretch = false, rightstretch = false, bottomstretch = false;
 
     void LoadFromIni(const TskIniFile& ini);
 };
@@ -212,16 +224,13 @@ public:
     using TskDataSkinStdButton::TskDataSkinStdButton;
 };
 
-class TskDataSkinCaption : public TskDataSkinObject {
+class TskDataSkinCaption : public TskDataSkinObject, public TskFontKeys {
 public:
     using TskDataSkinObject::TskDataSkinObject;
     void LoadFromIni(const TskIniFile& ini) override;
     bool defaultcaption = false;
     TskRect textrect;
-    QString fontname = QStringLiteral("Arial");
-    int fontheight = 14;
-    TFontStyles fontstyle = 0;
-    TColor fontcolor = 0, activefontcolor = 0;
+    TColor activefontcolor = 0;
     TAlignment alignment = taCenter;
     bool shadow = false;
     TColor shadowcolor = 0;
@@ -236,7 +245,7 @@ public:
     bool inactiveanimation = false, fullframe = false;
 };
 
-class TskDataSkinMenuItem : public TskDataSkinObject {
+class TskDataSkinMenuItem : public TskDataSkinObject, public TskFontKeys {
 public:
     using TskDataSkinObject::TskDataSkinObject;
     void LoadFromIni(const TskIniFile& ini) override;
@@ -244,10 +253,7 @@ public:
     TskRect dividerrect;
     int dividerleftoffset = 0, dividerrightoffset = 0;
     TskRect textrect, imagerect;
-    QString fontname = QStringLiteral("Arial");
-    int fontheight = 14;
-    TFontStyles fontstyle = 0;
-    TColor fontcolor = 0, activefontcolor = 0, unenabledfontcolor = 0;
+    TColor activefontcolor = 0, unenabledfontcolor = 0;
     bool stretcheffect = false, inactivestretcheffect = false, dividerstretcheffect = false;
     TskRect animateskinrect;
     int framecount = 0;
@@ -289,24 +295,21 @@ public:
     TskRect skinrect;
 };
 
-class TskDataSkinCustomControl : public TskDataSkinControl {
+class TskDataSkinCustomControl : public TskDataSkinControl,
+                                 public TskCornerKeys,
+                                 public TskStretchKeys {
 public:
     using TskDataSkinControl::TskDataSkinControl;
     void LoadFromIni(const TskIniFile& ini) override;
-    TskPoint lefttoppoint, righttoppoint, leftbottompoint, rightbottompoint;
     TskRect clientrect;
-    bool stretcheffect = false, leftstretch = false, topstretch = false, rightstretch = false,
-         bottomstretch = false;
+    bool stretcheffect = false;
 };
 
-class TskDataSkinButtonControl : public TskDataSkinCustomControl {
+class TskDataSkinButtonControl : public TskDataSkinCustomControl, public TskFontKeys {
 public:
     using TskDataSkinCustomControl::TskDataSkinCustomControl;
     void LoadFromIni(const TskIniFile& ini) override;
-    QString fontname = QStringLiteral("Arial");
-    int fontheight = 14;
-    TFontStyles fontstyle = 0;
-    TColor fontcolor = 0, activefontcolor = 0, disabledfontcolor = 0, downfontcolor = 0;
+    TColor activefontcolor = 0, disabledfontcolor = 0, downfontcolor = 0;
     bool morphing = false;
     TskMorphKind morphkind = mkDefault;
     TskRect activeskinrect, downskinrect, disabledskinrect, animateskinrect;
@@ -317,14 +320,11 @@ public:
     TColor menumarkertransparentcolor = 0;
 };
 
-class TskDataSkinCheckRadioControl : public TskDataSkinCustomControl {
+class TskDataSkinCheckRadioControl : public TskDataSkinCustomControl, public TskFontKeys {
 public:
     using TskDataSkinCustomControl::TskDataSkinCustomControl;
     void LoadFromIni(const TskIniFile& ini) override;
-    QString fontname = QStringLiteral("Arial");
-    int fontheight = 14;
-    TFontStyles fontstyle = 0;
-    TColor fontcolor = 0, activefontcolor = 0, unenabledfontcolor = 0, framefontcolor = 0;
+    TColor activefontcolor = 0, unenabledfontcolor = 0, framefontcolor = 0;
     bool morphing = false;
     TskMorphKind morphkind = mkDefault;
     TskRect activeskinrect, checkimagearea, textarea, checkimagerect, uncheckimagerect,
@@ -332,17 +332,13 @@ public:
         unenableduncheckimagerect;
 };
 
-class TskDataSkinPanelControl : public TskDataSkinCustomControl {
+class TskDataSkinPanelControl : public TskDataSkinCustomControl, public TskFontKeys {
 public:
     using TskDataSkinCustomControl::TskDataSkinCustomControl;
     void LoadFromIni(const TskIniFile& ini) override;
     int bgpictureindex = -1;
     TskRect captionrect;
     TAlignment alignment = taCenter;
-    QString fontname = QStringLiteral("Arial");
-    int fontheight = 14;
-    TFontStyles fontstyle = 0;
-    TColor fontcolor = 0;
     TskRect checkimagerect, uncheckimagerect, markframerect, framerect, frametextrect;
     int frameleftoffset = 0, framerightoffset = 0;
     TskRect gripperrect;
@@ -350,15 +346,11 @@ public:
     TColor grippertransparentcolor = 0;
 };
 
-class TskDataSkinLabelControl : public TskDataSkinCustomControl {
+class TskDataSkinLabelControl : public TskDataSkinCustomControl, public TskFontKeys {
 public:
     using TskDataSkinCustomControl::TskDataSkinCustomControl;
     void LoadFromIni(const TskIniFile& ini) override;
-    QString fontname = QStringLiteral("Arial");
-    int fontheight = 14;
-    TFontStyles fontstyle = 0;
-    TColor fontcolor = 0;
-};
+    };
 
 class TskDataSkinSplitterControl : public TskDataSkinCustomControl {
 public:
@@ -377,46 +369,37 @@ public:
     TskRect downbuttonrect, activedownbuttonrect, downdownbuttonrect;
 };
 
-class TskDataSkinEditControl : public TskDataSkinCustomControl {
+class TskDataSkinEditControl : public TskDataSkinCustomControl, public TskFontKeys {
 public:
     using TskDataSkinCustomControl::TskDataSkinCustomControl;
     void LoadFromIni(const TskIniFile& ini) override;
     TskRect activeskinrect;
-    QString fontname = QStringLiteral("Arial");
-    int fontheight = 14;
-    TFontStyles fontstyle = 0;
-    TColor fontcolor = 0, disabledfontcolor = 0, activefontcolor = 0;
+    TColor disabledfontcolor = 0, activefontcolor = 0;
     TskRect buttonrect, activebuttonrect, downbuttonrect, unenabledbuttonrect;
 };
 
-class TskDataSkinTabControl : public TskDataSkinControl {
+class TskDataSkinTabControl : public TskDataSkinControl,
+                              public TskCornerKeys,
+                              public TskStretchKeys,
+                              public TskFontKeys {
 public:
     using TskDataSkinControl::TskDataSkinControl;
     void LoadFromIni(const TskIniFile& ini) override;
     TskRect tabrect, activetabrect, focustabrect, mouseintabrect, clientrect;
     int bgpictureindex = -1;
-    TskPoint lefttoppoint, righttoppoint, leftbottompoint, rightbottompoint;
     int tableftoffset = 0, tabrightoffset = 0;
     TskRect tabsbgrect;
-    bool tabstretcheffect = false, leftstretch = false, topstretch = false,
-         rightstretch = false, bottomstretch = false;
-    QString fontname = QStringLiteral("Arial");
-    int fontheight = 14;
-    TFontStyles fontstyle = 0;
-    TColor fontcolor = 0, activefontcolor = 0, focusfontcolor = 0, mouseinfontcolor = 0;
+    bool tabstretcheffect = false;
+    TColor activefontcolor = 0, focusfontcolor = 0, mouseinfontcolor = 0;
     QString updown;  // name of the up-down definition that scrolls the tab row
     bool showfocus = false;
     int focusoffsetx = 0, focusoffsety = 0;
 };
 
-class TskDataSkinStdLabelControl : public TskDataSkinControl {
+class TskDataSkinStdLabelControl : public TskDataSkinControl, public TskFontKeys {
 public:
     using TskDataSkinControl::TskDataSkinControl;
     void LoadFromIni(const TskIniFile& ini) override;
-    QString fontname = QStringLiteral("Arial");
-    int fontheight = 14;
-    TFontStyles fontstyle = 0;
-    TColor fontcolor = 0;
     TColor activefontcolor = 0xFF0000;
 };
 

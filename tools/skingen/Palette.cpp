@@ -1,7 +1,7 @@
 #include "tools/skingen/Palette.h"
 
 #include <QFile>
-#include <QtEndian>
+#include <QDataStream>
 #include <algorithm>
 #include <unordered_map>
 #include <vector>
@@ -90,20 +90,6 @@ int Nearest(const std::vector<QRgb>& palette, size_t from, QRgb c)
     return best;
 }
 
-void Put32(QByteArray& out, quint32 v)
-{
-    char b[4];
-    qToLittleEndian(v, b);
-    out.append(b, 4);
-}
-
-void Put16(QByteArray& out, quint16 v)
-{
-    char b[2];
-    qToLittleEndian(v, b);
-    out.append(b, 2);
-}
-
 }  // namespace
 
 QImage QuantizeTo256(const QImage& source, const QVector<QRgb>& keys)
@@ -152,32 +138,23 @@ bool WriteBmp8(const QImage& indexed, const QString& path)
     const int w = indexed.width(), h = indexed.height();
     const int stride = (w + 3) & ~3;
     const QVector<QRgb> table = indexed.colorTable();
-    const int colours = int(table.size());
-    const quint32 offBits = 14 + 40 + quint32(colours) * 4;
-    const quint32 size = offBits + quint32(stride * h);
-    QByteArray out;
-    out.append("BM");
-    Put32(out, size);
-    Put32(out, 0);
-    Put32(out, offBits);
-    Put32(out, 40);
-    Put32(out, quint32(w));
-    Put32(out, quint32(h));
-    Put16(out, 1);
-    Put16(out, 8);
-    Put32(out, 0);  // uncompressed
-    Put32(out, quint32(stride * h));
-    Put32(out, 2835);  // 72 dpi
-    Put32(out, 2835);
-    Put32(out, quint32(colours));
-    Put32(out, 0);
-    for (const QRgb c : table) {
-        out.append(char(qBlue(c))).append(char(qGreen(c))).append(char(qRed(c))).append('\0');
-    }
-    for (int y = h - 1; y >= 0; --y) {
-        out.append(reinterpret_cast<const char*>(indexed.constScanLine(y)), w);
-        out.append(QByteArray(stride - w, '\0'));
-    }
+    const quint32 offBits = 14 + 40 + quint32(table.size()) * 4;
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(out) == out.size();
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QDataStream out(&file);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("BM", 2);
+    out << quint32(offBits + quint32(stride * h)) << quint32(0) << offBits;
+    out << quint32(40) << qint32(w) << qint32(h) << quint16(1) << quint16(8) << quint32(0)
+        << quint32(stride * h) << qint32(2835) << qint32(2835)  // 72 dpi
+        << quint32(table.size()) << quint32(0);
+    for (const QRgb c : table)
+        out << quint8(qBlue(c)) << quint8(qGreen(c)) << quint8(qRed(c)) << quint8(0);
+    const QByteArray pad(stride - w, '\0');
+    for (int y = h - 1; y >= 0; --y) {
+        out.writeRawData(reinterpret_cast<const char*>(indexed.constScanLine(y)), w);
+        out.writeRawData(pad.constData(), int(pad.size()));
+    }
+    return out.status() == QDataStream::Ok && file.flush();
 }
