@@ -736,9 +736,15 @@ void TskSkinData::Notify(QEvent::Type type)
     }
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
         return;
+    // A handler may close a window: hold the others by guarded pointers.
+    QList<QPointer<QWidget>> windows;
     for (QWidget* w : QApplication::topLevelWidgets()) {
         const Qt::WindowType kind = w->windowType();
-        if (w == owner || (kind != Qt::Window && kind != Qt::Dialog))
+        if (w != owner && (kind == Qt::Window || kind == Qt::Dialog))
+            windows.append(w);
+    }
+    for (const QPointer<QWidget>& w : windows) {
+        if (!w)
             continue;
         TskSkinChangeEvent event(type, this);
         QCoreApplication::sendEvent(w, &event);

@@ -58,6 +58,35 @@ TEST_F(SkinLoad, SendsTheThreeMessagesInOrderOwnerFirst)
     EXPECT_TRUE(!log_[4].isEmpty && !log_[4].isChanging);
 }
 
+// A window may close another while the messages are out; the closed one must
+// not be sent anything.
+TEST_F(SkinLoad, AWindowClosedByAnotherWindowsHandlerIsSkipped)
+{
+    struct ClosingForm : RecordingForm {
+        using RecordingForm::RecordingForm;
+        ClosingForm* partner = nullptr;
+        bool event(QEvent* e) override
+        {
+            if (e->type() == SKIN_BEGIN_CHANGE && partner) {
+                partner->partner = nullptr;
+                delete partner;
+                partner = nullptr;
+            }
+            return RecordingForm::event(e);
+        }
+    };
+    std::vector<SkinMessage> otherLog;
+    auto* a = new ClosingForm(&otherLog);
+    auto* b = new ClosingForm(&otherLog);
+    a->partner = b;
+    b->partner = a;
+    Load(SmallPackage(kText));
+    ASSERT_EQ(otherLog.size(), 3u);  // one survivor, three messages
+    EXPECT_EQ(otherLog[0].window, otherLog[2].window);
+    EXPECT_EQ(log_.size(), 3u);
+    delete otherLog[0].window;
+}
+
 TEST_F(SkinLoad, EmptyStoredSkinChangesNothingAndSaysNothing)
 {
     skin_.LoadCompressedStoredSkin(&stored_);
