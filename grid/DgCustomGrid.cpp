@@ -782,6 +782,12 @@ void TDgCustomGridControl::PaintGrid(QPainter& painter, const QRect& clip)
 {
     canvas_ = &painter;
     fontCache_.clear();
+    paintFont_ = nullptr;
+    paintPenSet_ = false;
+    lastVisibleColumn_ = -1;
+    for (int p = columns_.Count() - 1; p >= 0 && lastVisibleColumn_ < 0; --p)
+        if (columns_.ByPosition(p)->Visible())
+            lastVisibleColumn_ = columns_.ByPosition(p)->Index();
     PaintRows(painter, clip);
     PaintHeader(painter, clip);
     const int width = ClientWidth();
@@ -817,6 +823,44 @@ const QFont& TDgCustomGridControl::CachedFont(const TFontDesc& desc, TFontStyles
     return fontCache_.back().second;
 }
 
+void TDgCustomGridControl::SetPaintFont(QPainter& painter, const QFont& font)
+{
+    if (paintFont_ == &font)
+        return;
+    painter.setFont(font);
+    paintFont_ = &font;
+}
+
+void TDgCustomGridControl::SetPaintPen(QPainter& painter, const QColor& color)
+{
+    if (paintPenSet_ && paintPen_ == color.rgb())
+        return;
+    painter.setPen(color);
+    paintPen_ = color.rgb();
+    paintPenSet_ = true;
+}
+
+QRect TDgCustomGridControl::CellRectAt(const TDgCustomColumn* column, int row, int top) const
+{
+    const int scroll = column->Position() < fixedCols_ ? 0 : HorzScroll();
+    return QRect(column->Left() - scroll, top, column->Width(), RowHeight(row));
+}
+
+bool TDgCustomGridControl::ClipCell(QPainter& painter, QRect& rect, const TDgCustomColumn* column)
+{
+    const int fixedRight = DataLeft() + columns_.FixedWidth();
+    const bool overFixed = column->Position() >= fixedCols_ && rect.left() < fixedRight;
+    if (overFixed)
+        rect.setLeft(fixedRight);
+    QRect clipRect = rect.adjusted(-lines_.Left, -lines_.Top, 0, lines_.Bottom);
+    const bool pastBottom = clipRect.bottom() >= DataBottom();
+    if (!overFixed && !pastBottom)
+        return false;
+    clipRect.setBottom(std::min(clipRect.bottom(), DataBottom() - 1));
+    painter.setClipRect(clipRect);
+    return true;
+}
+
 void TDgCustomGridControl::PaintRows(QPainter& painter, const QRect& clip)
 {
     const int width = ClientWidth();
@@ -835,9 +879,9 @@ void TDgCustomGridControl::PaintRows(QPainter& painter, const QRect& clip)
                 if (SkipColumn(column, width))
                     continue;
                 if (real)
-                    PaintCell(painter, clip, column, r);
+                    PaintCell(painter, clip, column, r, y + lines_.Top);
                 else
-                    PaintEmptyCell(painter, clip, column, r);
+                    PaintEmptyCell(painter, clip, column, r, y + lines_.Top);
             }
         }
         y += height + pitchExtra;
@@ -864,19 +908,16 @@ void TDgCustomGridControl::PaintCellLines(QPainter& painter, const QRect& r, int
     if (lines_.Left > 0)
         painter.fillRect(left, top - 1, 1, bottom - top + 1, ColorToQColor(clBtnHighlight));
     if (lines_.Right > 0) {
-        const TDgCustomColumn* column = columns_[col];
-        bool last = true;
-        for (int p = column->Position() + 1; p < columns_.Count(); ++p)
-            last = last && !columns_.ByPosition(p)->Visible();
-        const bool framed = gridLinesStyle_ == lsFramed && last && realRow;
+        const bool framed = gridLinesStyle_ == lsFramed && col == lastVisibleColumn_ && realRow;
         painter.fillRect(right - 1, top - 1, 1, bottom - top + 1, framed ? black : grid);
     }
 }
 
-void TDgCustomGridControl::PaintCell(QPainter& painter, const QRect& clip, TDgCustomColumn* column, int row)
+void TDgCustomGridControl::PaintCell(QPainter& painter, const QRect& clip, TDgCustomColumn* column, int row,
+                                     int top)
 {
     const int col = column->Index();
-    QRect rect = CellRect(col, row);
+    QRect rect = CellRectAt(column, row, top);
     if (!rect.adjusted(-lines_.Left, -lines_.Top, 0, lines_.Bottom).intersects(clip))
         return;
     const TCellList& cells = store_->Column(col);
@@ -904,14 +945,7 @@ void TDgCustomGridControl::PaintCell(QPainter& painter, const QRect& clip, TDgCu
             fill = Qt::white;
     }
 
-    const bool fixed = column->Position() < fixedCols_;
-    const int fixedRight = DataLeft() + columns_.FixedWidth();
-    if (!fixed && rect.left() < fixedRight)
-        rect.setLeft(fixedRight);
-    QRect clipRect = rect.adjusted(-lines_.Left, -lines_.Top, 0, lines_.Bottom);
-    clipRect.setBottom(std::min(clipRect.bottom(), DataBottom() - 1));
-    painter.setClipRect(clipRect);
-
+    const bool clipped = ClipCell(painter, rect, column);
     if (options_ & goGrid)
         PaintCellLines(painter, rect, col, row, gridColor, true);
     QRect content = rect.adjusted(lines_.Left, 0, -lines_.Right, 0);
@@ -930,8 +964,8 @@ void TDgCustomGridControl::PaintCell(QPainter& painter, const QRect& clip, TDgCu
         TFontStyles style = cell.FontStyle | ((state & csBoldTextSelection) ? fsBold : 0);
         if (OnCellFormating)
             OnCellFormating(this, col, row, textColor, style, state);
-        painter.setFont(CachedFont(column->Font(), style));
-        painter.setPen(ColorToQColor(textColor));
+        SetPaintFont(painter, CachedFont(column->Font(), style));
+        SetPaintPen(painter, ColorToQColor(textColor));
         TCellPaint paint;
         paint.Canvas = &painter;
         paint.Window = viewport();
@@ -952,20 +986,22 @@ void TDgCustomGridControl::PaintCell(QPainter& painter, const QRect& clip, TDgCu
         painter.drawPolygon(QPolygon({QPoint(r - 5, content.top()), QPoint(r - 1, content.top()),
                                       QPoint(r - 1, content.top() + 4)}));
         painter.restore();
+        paintPenSet_ = false;
     }
     if (drawing != doNormal && OnCustomDrawCell)
         OnCustomDrawCell(this, col, row, content, state);
     if (!(options_ & goSelectFullRow) && col == selectedColumn_ && row == selectedRow_ && ShowsFocus()
         && !(appearance_ & aoHideFocus))
         DrawFocusRect(painter, content);
-    painter.setClipping(false);
+    if (clipped)
+        painter.setClipping(false);
 }
 
 void TDgCustomGridControl::PaintEmptyCell(QPainter& painter, const QRect& clip, TDgCustomColumn* column,
-                                          int row)
+                                          int row, int top)
 {
     const int col = column->Index();
-    QRect rect = CellRect(col, row);
+    QRect rect = CellRectAt(column, row, top);
     if (!rect.adjusted(-lines_.Left, -lines_.Top, 0, lines_.Bottom).intersects(clip))
         return;
     TColor cellColor = color_;
@@ -976,13 +1012,7 @@ void TDgCustomGridControl::PaintEmptyCell(QPainter& painter, const QRect& clip, 
         : gridLinesColor_;
     if (OnCellColoring)
         OnCellColoring(this, col, row, cellColor, gridColor, csEmpty);
-    const bool fixed = column->Position() < fixedCols_;
-    const int fixedRight = DataLeft() + columns_.FixedWidth();
-    if (!fixed && rect.left() < fixedRight)
-        rect.setLeft(fixedRight);
-    QRect clipRect = rect.adjusted(-lines_.Left, -lines_.Top, 0, lines_.Bottom);
-    clipRect.setBottom(std::min(clipRect.bottom(), DataBottom() - 1));
-    painter.setClipRect(clipRect);
+    const bool clipped = ClipCell(painter, rect, column);
     if (options_ & goGrid)
         PaintCellLines(painter, rect, col, row, gridColor, false);
     const QRect content = rect.adjusted(lines_.Left, 0, -lines_.Right, 0);
@@ -991,7 +1021,8 @@ void TDgCustomGridControl::PaintEmptyCell(QPainter& painter, const QRect& clip, 
         OnDrawCellBackground(this, col, row, content, csEmpty, doFill);
     if (doFill)
         painter.fillRect(content, ColorToQColor(cellColor));
-    painter.setClipping(false);
+    if (clipped)
+        painter.setClipping(false);
 }
 
 void TDgCustomGridControl::PaintFocusRect(QPainter& painter)

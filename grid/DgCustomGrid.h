@@ -14,6 +14,7 @@
 #include <QRect>
 #include <QString>
 #include <array>
+#include <deque>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -273,8 +274,15 @@ protected:
 
     void PaintGrid(QPainter& painter, const QRect& clip);
     void PaintRows(QPainter& painter, const QRect& clip);
-    void PaintCell(QPainter& painter, const QRect& clip, TDgCustomColumn* column, int row);
-    void PaintEmptyCell(QPainter& painter, const QRect& clip, TDgCustomColumn* column, int row);
+    // `top` is the row's top, known to the rows pass.
+    void PaintCell(QPainter& painter, const QRect& clip, TDgCustomColumn* column, int row, int top);
+    void PaintEmptyCell(QPainter& painter, const QRect& clip, TDgCustomColumn* column, int row, int top);
+    QRect CellRectAt(const TDgCustomColumn* column, int row, int top) const;
+    // Clips to a cell only where its paint could spill: over the fixed area
+    // or past the data area's bottom. Returns whether it clipped.
+    bool ClipCell(QPainter& painter, QRect& rect, const TDgCustomColumn* column);
+    void SetPaintFont(QPainter& painter, const QFont& font);
+    void SetPaintPen(QPainter& painter, const QColor& color);
     void PaintCellLines(QPainter& painter, const QRect& r, int col, int row, TColor gridColor,
                         bool realRow);
     void PaintHeader(QPainter& painter, const QRect& clip);
@@ -332,7 +340,13 @@ protected:
     bool gotClientWidth_ = false;
     bool distributing_ = false;
     bool destroying_ = false;  // no events while the columns go with the grid
-    std::vector<std::pair<std::pair<TFontDesc, TFontStyles>, QFont>> fontCache_;
+    std::deque<std::pair<std::pair<TFontDesc, TFontStyles>, QFont>> fontCache_;  // stable references
+    // Paint-time state: the last font and pen handed to the painter, and the
+    // last visible column in display order.
+    const QFont* paintFont_ = nullptr;
+    QRgb paintPen_ = 0;
+    bool paintPenSet_ = false;
+    int lastVisibleColumn_ = -1;
     int lastClientWidth_ = -1;
     QPainter* canvas_ = nullptr;
 };

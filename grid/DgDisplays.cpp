@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <initializer_list>
 
@@ -146,11 +147,56 @@ TTextFlags TTextColumnDisplay::Flags() const
     return flags;
 }
 
+const QStaticText& TTextColumnDisplay::Line(const QFont& font, const QString& text, int width,
+                                            TTextFlags flags) const
+{
+    constexpr int MaxLines = 4096;  // a few screens of cells
+    if (!(font == linesFont_) || lines_.size() > MaxLines) {
+        lines_.clear();
+        linesFont_ = font;
+    }
+    const TLineKey key{text, width, flags};
+    auto it = lines_.constFind(key);
+    if (it != lines_.constEnd())
+        return *it;
+    const QFontMetrics fm(font);
+    QString line = text;
+    line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    if (ElideMode(flags) != Qt::ElideNone && fm.horizontalAdvance(line) > width)
+        line = fm.elidedText(line, ElideMode(flags), width);
+    QStaticText laidOut(line);
+    laidOut.setTextFormat(Qt::PlainText);
+    laidOut.setPerformanceHint(QStaticText::AggressiveCaching);
+    laidOut.prepare(QTransform(), font);
+    return *lines_.insert(key, laidOut);
+}
+
 void TTextColumnDisplay::Paint(const TCellPaint& cell, const TCellInfo& values) const
 {
     const QString text = column_->GetDrawText(values);
     const QRect r = cell.ContentRect.adjusted(2, 0, -2, 0);
-    DrawFormattedText(*cell.Canvas, r, text, Flags());
+    const TTextFlags flags = Flags();
+    if (text.isEmpty() || r.width() <= 0)
+        return;
+    if (!(flags & tfSingleLine) || (flags & tfRtlReading)) {
+        DrawFormattedText(*cell.Canvas, r, text, flags);
+        return;
+    }
+    QPainter& painter = *cell.Canvas;
+    const QStaticText& line = Line(painter.font(), text, r.width(), flags);
+    const int w = int(std::ceil(line.size().width()));
+    const int h = QFontMetrics(painter.font()).height();
+    int x = r.left();
+    if (flags & tfCenter)
+        x += (r.width() - w) / 2;
+    else if (flags & tfRight)
+        x += r.width() - w;
+    int y = r.top();
+    if (flags & tfVCenter)
+        y += (r.height() - h) / 2;
+    else if (flags & tfBottom)
+        y += r.height() - h;
+    painter.drawStaticText(QPoint(x, y), line);
 }
 
 int TTextColumnDisplay::ContentWidth(const TCellInfo& values, const QFont& font) const

@@ -5,6 +5,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QHash>
+#include <QStaticText>
 #include <QRect>
 #include <QString>
 #include <cstdint>
@@ -79,6 +81,23 @@ public:
     void Paint(const TCellPaint& cell, const TCellInfo& values) const override;
     int ContentWidth(const TCellInfo& values, const QFont& font) const override;
     TTextFlags Flags() const;
+
+private:
+    // One line laid out once and drawn again on every repaint that shows it.
+    struct TLineKey {
+        QString Text;
+        int Width;
+        TTextFlags Flags;
+        bool operator==(const TLineKey&) const = default;
+        friend size_t qHash(const TLineKey& key, size_t seed = 0)
+        {
+            return qHashMulti(seed, key.Text, key.Width, key.Flags);
+        }
+    };
+    const QStaticText& Line(const QFont& font, const QString& text, int width, TTextFlags flags) const;
+
+    mutable QHash<TLineKey, QStaticText> lines_;
+    mutable QFont linesFont_;
 };
 
 class TImageColumnDisplay : public TColumnDisplay {
