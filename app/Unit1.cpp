@@ -25,6 +25,7 @@ TForm1::TForm1(const TServiceUrls& urls, QWidget* parent)
 
     skSkinXFormButton1->OnClick = [this](QObject* s) { skSkinXFormButton1Click(s); };
     skSkinXFormButton2->OnClick = [this](QObject* s) { skSkinXFormButton2Click(s); };
+    Timer1->OnTimer = [this](QObject* s) { Timer1Timer(s); };
 
     FormCreate();
 }
@@ -143,15 +144,6 @@ void TForm1::EnterLoggedInState(std::string_view body)
     Page->SetActivePageIndex(pgStats);
     loggedIn_ = true;
 }
-
-void TForm1::skSkinXFormButton2Click(QObject*)
-{
-    LoadLineMatches();
-}
-
-void TForm1::LoadLineMatches() {}
-
-void TForm1::LoadLiveMatches() {}
 
 void TForm1::closeEvent(QCloseEvent* e)
 {

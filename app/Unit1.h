@@ -45,6 +45,14 @@ public:
     // The upcoming and the live lists.
     void LoadLineMatches();
     void LoadLiveMatches();
+    // Rebuild the grids from a document already received (the loads fetch it first).
+    void FillLineMatches(std::string_view body);
+    void FillLiveMatches(std::string_view body);
+    // Counts down to the next live refresh, once a second after the login.
+    void Timer1Timer(QObject* Sender);
+    // Announces the recommendation of LG row `row` if it was never seen this run.
+    void CheckRecommendedBet(int row);
+    void CopyLiveRowToBets(int row);
 
     bool LoggedIn() const { return loggedIn_; }
 
@@ -61,6 +69,13 @@ private:
     void RememberOrForgetCredentials();
     void ShowServiceUnreachable(const std::string& reason);
 
+    void AddLineMatch(std::string_view record);
+    void AddLiveMatch(std::string_view record);
+    void MarkQuarters(int row, std::string_view record);
+
     TServiceUrls urls_;
     bool loggedIn_ = false;
+    // A tick may run pending messages; these keep ticks and live refreshes from nesting.
+    bool ticking_ = false;
+    bool liveRefreshing_ = false;
 };

@@ -1,0 +1,28 @@
+#pragma once
+// What the match lists share: fetching a list document and writing element
+// texts and flags into grid cells.
+#include "grid/DgGrid.h"
+
+#include <string>
+#include <string_view>
+
+class THttpClient;
+
+// The body of the list at `url`; empty when the request fails in any way,
+// so a half-received document never shows as a short list.
+std::string FetchListDocument(THttpClient& client, const std::string& url);
+
+// Element text (Windows-1251) as shown in a cell.
+QString ElementText(std::string_view bytes);
+
+// Writes `bytes` into a text cell.
+void SetElementCell(TDataGrid& grid, int col, int row, std::string_view bytes);
+
+// "country. liga", the competition as the lists show it.
+QString CompetitionText(std::string_view country, std::string_view liga);
+
+// The flag image of `country` into an image cell.
+void SetFlagCell(TDataGrid& grid, int col, int row, std::string_view country);
+
+// "Count: n" for a count label.
+QString CountCaption(int rows);

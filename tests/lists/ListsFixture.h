@@ -1,0 +1,78 @@
+#pragma once
+// A logged-out main window against the in-process demo service, whose line and
+// live lists the tests script document by document.
+#include "app/Unit1.h"
+#include "demo/DemoService.h"
+#include "toolkit/Dialogs.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace lists {
+inline const std::string kLinePath = "/login/hl.php?menu=line";
+inline const std::string kLivePath = "/login/hl.php?menu=live";
+
+// "<name>value</name>"
+inline std::string Tag(const std::string& name, const std::string& value)
+{
+    return "<" + name + ">" + value + "</" + name + ">";
+}
+
+inline std::string Match(const std::string& elements)
+{
+    return Tag("match", elements);
+}
+
+inline std::string Document(const std::vector<std::string>& matches)
+{
+    std::string body = "<matches>";
+    for (const std::string& m : matches)
+        body += m;
+    return body + "</matches>";
+}
+}  // namespace lists
+
+class ListsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        oldDir_ = QDir::currentPath();
+        ASSERT_TRUE(dir_.isValid());
+        QDir::setCurrent(dir_.path());
+        SetMessageHook([this](const QString& text, TMsgKind) { messages.append(text); });
+        form = std::make_unique<TForm1>(TServiceUrls(demo.Host(), "www.hoopline.test"));
+        form->PlaySound = [this](std::string_view name) { sounds.emplace_back(name); };
+        form->SessionLogin = form->SessionPassword = "demo";
+    }
+
+    void TearDown() override
+    {
+        form.reset();
+        SetMessageHook({});
+        QDir::setCurrent(oldDir_);
+    }
+
+    void ScriptLine(const std::string& body) { demo.Script(lists::kLinePath, {.body = body}); }
+    void ScriptLive(const std::string& body) { demo.Script(lists::kLivePath, {.body = body}); }
+
+    int LiveRequests() const
+    {
+        int n = 0;
+        for (const std::string& head : demo.Requests())
+            n += head.find("menu=live") != std::string::npos;
+        return n;
+    }
+
+    TDemoService demo;
+    std::unique_ptr<TForm1> form;
+    QStringList messages;
+    std::vector<std::string> sounds;
+
+private:
+    QTemporaryDir dir_;
+    QString oldDir_;
+};
