@@ -1,7 +1,9 @@
 #include "app/TaggedText.h"
+#include "bench/reader/LiteralWalk.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -118,6 +120,30 @@ TEST(Walks, ManyUnclosedRecordsEndQuickly)
         body += "<match>";
     EXPECT_EQ(ListRecords(body).size(), 200000u);
     EXPECT_EQ(SubRecords(body).size(), 200000u);
+}
+
+// Random mixes of tags, blanks and text read the same by the positional walks
+// as by walks that copy the rest at every step.
+TEST(Walks, AgreeWithTheCopyingWalks)
+{
+    const char* const tokens[] = {"<match>", "</match>", "<q>", "</q>", "<q1>", "</q1>", " ", "\r\n", "x",
+                                  "<ma", "tch>", "</", "<"};
+    std::mt19937 rng(7);
+    for (int round = 0; round < 3000; ++round) {
+        std::string doc;
+        const int length = int(rng() % 24);
+        for (int i = 0; i < length; ++i)
+            doc += tokens[rng() % std::size(tokens)];
+        SCOPED_TRACE(doc);
+        for (const char* name : {"match", "q", "q1"})
+            ASSERT_EQ(ExtractElement(doc, name), LiteralExtract(doc, name)) << name;
+        std::vector<std::string> literal;
+        LiteralListWalk(doc, [&](const std::string& r) { literal.push_back(r); });
+        ASSERT_EQ(ListRecords(doc), literal);
+        std::vector<std::pair<int, std::string>> literalSub;
+        LiteralSubListWalk(doc, [&](const std::string& r, int i) { literalSub.emplace_back(i, r); });
+        ASSERT_EQ(SubRecords(doc), literalSub);
+    }
 }
 
 } // namespace
