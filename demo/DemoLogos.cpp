@@ -32,7 +32,7 @@ QImage Canvas()
 std::string DemoTeamLogoPng(std::string_view teamId)
 {
     const std::size_t h = std::hash<std::string_view>{}(teamId);
-    const QColor main = QColor::fromHsv(int(h % 360), 170 + int(h >> 9) % 80, 150 + int(h >> 17) % 90);
+    const QColor main = QColor::fromHsv(int(h % 360), 170 + int((h >> 9) % 80), 150 + int((h >> 17) % 90));
     const QColor second = QColor::fromHsv(int((h % 360 + 150 + (h >> 5) % 60) % 360), 60, 245);
     QImage image = Canvas();
     QPainter p(&image);
@@ -46,7 +46,7 @@ std::string DemoTeamLogoPng(std::string_view teamId)
     shield.closeSubpath();
     p.fillPath(shield, main);
     p.setClipPath(shield);
-    const int stripes = 1 + int(h >> 23) % 3;
+    const int stripes = 1 + int((h >> 23) % 3);
     for (int i = 0; i < stripes; ++i)
         p.fillRect(QRectF(14 + i * 36.0 / stripes, 0, 18.0 / stripes, kSize), second);
     p.setClipping(false);
