@@ -68,24 +68,24 @@ TCommandLine ParseCommandLine(const QStringList& arguments)
         out.message = QStringLiteral("Unexpected argument: ") + parser.positionalArguments().first();
         return out;
     }
-    if (parser.isSet(service)) {
-        const QString value = parser.value(service);
-        if (!ValidServiceHost(value)) {
+    // Takes a host option's value when valid; false (with the error set) when not.
+    const auto take = [&](const QCommandLineOption& option, bool (*valid)(const QString&),
+                          const char* shape, std::string& into) {
+        if (!parser.isSet(option))
+            return true;
+        const QString value = parser.value(option);
+        if (!valid(value)) {
             out.action = TCommandLine::TAction::Error;
-            out.message = QStringLiteral("Invalid --service-host, expected HOST[:PORT]: ") + value;
-            return out;
+            out.message = QStringLiteral("Invalid --%1, expected %2: %3")
+                              .arg(option.names().first(), QLatin1String(shape), value);
+            return false;
         }
-        out.serviceHost = value.toStdString();
-    }
-    if (parser.isSet(site)) {
-        const QString value = parser.value(site);
-        if (!ValidHost(value)) {
-            out.action = TCommandLine::TAction::Error;
-            out.message = QStringLiteral("Invalid --site-host, expected HOST: ") + value;
-            return out;
-        }
-        out.siteHost = value.toStdString();
-    }
+        into = value.toStdString();
+        return true;
+    };
+    if (!take(service, ValidServiceHost, "HOST[:PORT]", out.serviceHost)
+        || !take(site, ValidHost, "HOST", out.siteHost))
+        return out;
     out.demo = parser.isSet(demo);
     return out;
 }
