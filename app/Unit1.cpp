@@ -7,7 +7,6 @@
 #include "toolkit/Dialogs.h"
 
 #include <QCloseEvent>
-#include <QFontMetrics>
 
 TForm1::TForm1(const TServiceUrls& urls, QWidget* parent)
     : TForm1Definition(parent), HttpClient1(new THttpClient(this)), urls_(urls)
@@ -16,12 +15,10 @@ TForm1::TForm1(const TServiceUrls& urls, QWidget* parent)
     PlaySound = PlayResourceSound;
     ProbeVersion = [](const std::string& url, std::string* reason) { return ProbeVersionMarker(url, reason); };
 
+    // Shown without "http://" so that it fits between the label's place and the page's edge.
     const QString home = FromAnsi(urls_.SiteHome());
-    skSkinLinkLabel1->SetCaption(home);
+    skSkinLinkLabel1->SetCaption(QString(home).remove(QStringLiteral("http://")));
     skSkinLinkLabel1->SetURL(home);
-    // The address is ours to choose; a longer one widens the label to fit.
-    const int textWidth = QFontMetrics(MakeFont(skSkinLinkLabel1->DefaultFont())).horizontalAdvance(home);
-    skSkinLinkLabel1->resize(std::max(skSkinLinkLabel1->width(), textWidth + 1), skSkinLinkLabel1->height());
 
     skSkinXFormButton1->OnClick = [this](QObject* s) { skSkinXFormButton1Click(s); };
     skSkinXFormButton2->OnClick = [this](QObject* s) { skSkinXFormButton2Click(s); };

@@ -313,25 +313,39 @@ TskSkinStdLabel::TskSkinStdLabel(QWidget* parent) : QWidget(parent)
 void TskSkinStdLabel::SetCaption(const QString& c)
 {
     caption_ = c;
-    update();
+    Repaint();
 }
 
 void TskSkinStdLabel::SetFont(const TFontDesc& f)
 {
     font_ = f;
-    update();
+    Repaint();
 }
 
 void TskSkinStdLabel::SetDefaultFont(const TFontDesc& f)
 {
     defaultFont_ = f;
-    update();
+    Repaint();
 }
 
 void TskSkinStdLabel::SetUseSkinFont(bool v)
 {
     useSkinFont_ = v;
-    update();
+    Repaint();
+}
+
+void TskSkinStdLabel::SetAutoSize(bool v)
+{
+    autoSize_ = v;
+    Repaint();
+}
+
+void TskSkinStdLabel::AdjustSize()
+{
+    if (!autoSize_ || caption_.isEmpty())
+        return;
+    const QFontMetrics fm(MakeFont(DrawFont()));
+    resize(fm.horizontalAdvance(caption_), fm.height());
 }
 
 void TskSkinStdLabel::SetUseSkinColor(bool v)

@@ -235,10 +235,14 @@ public:
     void SetUseSkinFont(bool v);
     bool UseSkinColor() const { return useSkinColor_; }
     void SetUseSkinColor(bool v);
+    // The label's size follows its text.
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool v);
 
 protected:
     void paintEvent(QPaintEvent*) override;
-    void Repaint() override { update(); }
+    void Repaint() override { AdjustSize(); update(); }
+    void AdjustSize();
     // Font and colour of the text in the look without a definition.
     virtual TFontDesc DrawFont() const;
 
@@ -248,6 +252,7 @@ private:
     TFontDesc defaultFont_{QStringLiteral("MS Sans Serif"), -11, 0, clWindowText};
     bool useSkinFont_ = true;
     bool useSkinColor_ = true;
+    bool autoSize_ = true;
 };
 
 // A label that opens its URL in the browser when clicked.

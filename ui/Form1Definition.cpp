@@ -4,6 +4,13 @@
 #include "ui/GridLayout.h"
 #include "ui/SkinComponents.h"
 
+// The embedded resources live in a static library; naming their initializer
+// keeps the linker from dropping them from the program.
+static void InitEmbeddedResources()
+{
+    Q_INIT_RESOURCE(hoopline_res);
+}
+
 namespace {
 const TFontDesc kSkinFont{QStringLiteral("Arial"), 14, 0, clWindowText};
 
@@ -25,6 +32,7 @@ T* Placed(T* control, const char* name, QRect bounds, TAlign align)
 
 TForm1Definition::TForm1Definition(QWidget* parent) : QWidget(parent)
 {
+    InitEmbeddedResources();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Hoopline"));
     setFont(MakeFont(QStringLiteral("MS Sans Serif"), -11));

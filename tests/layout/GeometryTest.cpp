@@ -20,13 +20,10 @@ const Place kPlaces[] = {
     {"skSkinTabSheet5", {1, 21, 1015, 662}, {1, 21, 1215, 812}},
     // About: the picture follows the page, the login controls stay.
     {"Image1", {0, 0, 1015, 662}, {0, 0, 1215, 812}},
-    {"skSkinStdLabel1", {600, 264, 36, 13}, {600, 264, 36, 13}},
     {"loginedit", {598, 280, 299, 18}, {598, 280, 299, 18}},
-    {"skSkinStdLabel2", {600, 336, 66, 13}, {600, 336, 66, 13}},
     {"passedit", {598, 352, 299, 21}, {598, 352, 299, 21}},
     {"zap", {600, 408, 97, 25}, {600, 408, 97, 25}},
     {"skSkinXFormButton1", {672, 456, 177, 25}, {672, 456, 177, 25}},
-    {"skSkinLinkLabel1", {896, 240, 83, 14}, {896, 240, 83, 14}},
     // Stats: the upcoming list grows in height only.
     {"skSkinPanel1", {0, 0, 369, 662}, {0, 0, 369, 812}},
     {"skSkinPanel3", {1, 1, 367, 21}, {1, 1, 367, 21}},
@@ -151,6 +148,28 @@ TEST_F(LayoutTest, ControlsLieWhereDesignedAndFollowTheGrowingWindow)
     for (const Place& p : kPlaces)
         if (QWidget* w = Control(p.name))
             EXPECT_EQ(Str(w->geometry()), Str(p.design)) << p.name << " back at design size";
+}
+
+TEST_F(LayoutTest, TextLabelsFitTheirTextAndStayPut)
+{
+    form.skSkinLinkLabel1->SetCaption("www.hoopline.net/");
+    form.skSkinForm1->SetSizeable(true);
+    form.resize(1217, 834);
+    const struct {
+        TskSkinStdLabel* label;
+        QPoint at;
+        QString text;
+    } labels[] = {{form.skSkinStdLabel1, {600, 264}, "LOGIN:"},
+                  {form.skSkinStdLabel2, {600, 336}, "PASSWORD:"},
+                  {form.skSkinLinkLabel1, {896, 240}, "www.hoopline.net/"}};
+    for (const auto& l : labels) {
+        EXPECT_EQ(l.label->pos(), l.at) << l.text.toStdString();
+        EXPECT_EQ(l.label->Caption(), l.text);
+        const QFontMetrics fm(MakeFont(l.label->DefaultFont()));
+        EXPECT_GE(l.label->width(), fm.horizontalAdvance(l.text)) << l.text.toStdString();
+    }
+    EXPECT_EQ(form.skSkinShadowLabel1->pos(), QPoint(896, 216));
+    EXPECT_EQ(form.skSkinShadowLabel1->Caption(), "Version: 4.2.3");
 }
 
 TEST_F(LayoutTest, TreeHasEveryNamedControlOnce)

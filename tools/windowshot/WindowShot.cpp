@@ -47,6 +47,7 @@ int main(int argc, char** argv)
     QTest::keyClicks(form.passedit, QStringLiteral("demo"));
     QTest::mouseClick(form.zap, Qt::LeftButton);
     form.loginedit->setFocus();
+    QTest::mouseMove(&form, QPoint(300, 600));  // no control shown hot
     ok &= Save(form, dir, QStringLiteral("login.png"));
 
     form.zap->SetChecked(false);
