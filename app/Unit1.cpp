@@ -23,6 +23,10 @@ TForm1::TForm1(const TServiceUrls& urls, QWidget* parent)
     skSkinXFormButton1->OnClick = [this](QObject* s) { skSkinXFormButton1Click(s); };
     skSkinXFormButton2->OnClick = [this](QObject* s) { skSkinXFormButton2Click(s); };
     Timer1->OnTimer = [this](QObject* s) { Timer1Timer(s); };
+    RX->OnCellDblClick = [this](QObject* s, int c, int r) { RXCellDblClick(s, c, r); };
+    RG->OnCellDblClick = [this](QObject* s, int c, int r) { RGCellDblClick(s, c, r); };
+    for (TDataGrid* grid : {LG, LGG})
+        grid->OnCellDblClick = [this](QObject* s, int c, int r) { LGCellDblClick(s, c, r); };
 
     FormCreate();
 }

@@ -45,6 +45,18 @@ public:
     // The upcoming and the live lists.
     void LoadLineMatches();
     void LoadLiveMatches();
+
+    // The statistics view of one match row of RX, RG, LG or LGG. Returns false
+    // when the statistics request failed: the error box has been shown and
+    // the view is left cleared.
+    bool ShowMatchDetails(TDataGrid* grid, int row);
+    // The match lists' double clicks; LGCellDblClick serves LG and LGG.
+    void RXCellDblClick(QObject* Sender, int ACol, int ARow);
+    void RGCellDblClick(QObject* Sender, int ACol, int ARow);
+    void LGCellDblClick(QObject* Sender, int ACol, int ARow);
+    // Buk: the bookmaker lines of `matchId` as RG holds them.
+    void FillBookmakerLines(std::string_view matchId);
+
     // Rebuild the grids from a document already received (the loads fetch it first).
     void FillLineMatches(std::string_view body);
     void FillLiveMatches(std::string_view body);
@@ -68,6 +80,11 @@ private:
     void EnterLoggedInState(std::string_view body);
     void RememberOrForgetCredentials();
     void ShowServiceUnreachable(const std::string& reason);
+
+    // Parts of the statistics view.
+    void ClearMatchDetails();
+    void ShowTeamLogos(std::string_view stat);
+    void ShowRecentResults(std::string_view stat);
 
     void AddLineMatch(std::string_view record);
     void AddLiveMatch(std::string_view record);
