@@ -216,11 +216,8 @@ struct TDemoService::Impl {
             answer = Route(line.substr(0, s1), line.substr(s1 + 1, s2 - s1 - 1));
         }
         const TDemoReply& r = answer.reply;
-        if (r.delay.count() > 0) {
-            std::unique_lock lock(mutex);
-            if (wake.wait_for(lock, r.delay, [&] { return stopping.load(); }))
-                return false;
-        }
+        if (Pause(r.delay))
+            return false;
         for (const auto& [name, value] : r.headers)
             if (HasHeader(name + ": " + value, "connection: close"))
                 closeAfter = true;
@@ -255,10 +252,24 @@ struct TDemoService::Impl {
             out += name + ": " + value + "\r\n";
         out += "\r\n";
         const bool cut = r.closeAfterBytes && *r.closeAfterBytes < payload.size();
-        out += cut ? payload.substr(0, *r.closeAfterBytes) : payload;
+        if (cut)
+            payload.resize(*r.closeAfterBytes);
         boost::system::error_code ec;
         asio::write(socket, asio::buffer(out), ec);
+        const std::size_t piece = r.trickleBytes ? r.trickleBytes : payload.size() + 1;
+        for (std::size_t at = 0; !ec && at < payload.size(); at += piece) {
+            if (at > 0 && Pause(r.tricklePause))
+                return false;
+            asio::write(socket, asio::buffer(payload.data() + at, std::min(piece, payload.size() - at)), ec);
+        }
         return !ec && !cut && !closeAfter;
+    }
+
+    // Waits unless the service stops meanwhile; true when it does.
+    bool Pause(std::chrono::milliseconds span)
+    {
+        std::unique_lock lock(mutex);
+        return span.count() > 0 && wake.wait_for(lock, span, [&] { return stopping.load(); });
     }
 
     TAnswer Route(const std::string& method, const std::string& rawTarget)

@@ -43,6 +43,9 @@ struct TDemoReply {
     std::chrono::milliseconds delay{0};
     // Closes the connection after this many body bytes (framing headers as if complete).
     std::optional<std::size_t> closeAfterBytes;
+    // Sends the body in pieces of this many bytes with a pause between them (0: at once).
+    std::size_t trickleBytes = 0;
+    std::chrono::milliseconds tricklePause{0};
     // Sends an interim "HTTP/1.1 100 Continue" answer first.
     bool continueFirst = false;
 };

@@ -191,6 +191,25 @@ TEST_F(HttpTest, SilentServerRunsIntoTheReadTimeLimit)
     EXPECT_EQ(text, "4.2.3");
 }
 
+// The limit is on silence, not on the whole answer.
+TEST_F(HttpTest, ReadTimeLimitCountsSilenceBetweenPieces)
+{
+    TDemoReply trickle = Reply(200, "0123456789");
+    trickle.trickleBytes = 3;
+    trickle.tricklePause = 150ms;
+    demo.Script("/trickle", trickle);
+    trickle.tricklePause = 1500ms;
+    demo.Script("/stall", trickle);
+    client.SetTimeouts(THttpClient::kConnectTimeout, 400ms);
+
+    std::string text;
+    client.GetText(Url("/trickle"), text); // 450 ms in all
+    EXPECT_EQ(text, "0123456789");
+    text.clear();
+    EXPECT_THROW(client.GetText(Url("/stall"), text), EHttpError);
+    EXPECT_EQ(text, "012");
+}
+
 TEST(HttpDefaults, TimeLimitsAndCap)
 {
     EXPECT_EQ(THttpClient::kConnectTimeout, 10s);
