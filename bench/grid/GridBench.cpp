@@ -239,6 +239,7 @@ int Screenshot(const QString& file)
             }
     grid->Cell(18, 2).SetColor(clLime);
     grid->Columns()[5]->SetSorted(true);
+    grid->SetOptions(grid->Options() | goSelectFullRow);  // as the match lists select
     window.show();
     window.activateWindow();
     grid->setFocus();
