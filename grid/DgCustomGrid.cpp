@@ -1416,8 +1416,6 @@ bool TDgCustomGrid::viewportEvent(QEvent* event)
         if (OnMouseLeave)
             OnMouseLeave(this);
         break;
-    case QEvent::FocusOut:
-        break;
     default:
         break;
     }
@@ -1444,7 +1442,7 @@ bool TDgCustomGrid::focusNextPrevChild(bool next)
     return TDgCustomGridControl::focusNextPrevChild(next);
 }
 
-void TDgCustomGrid::MoveFocusTo(int row, bool)
+void TDgCustomGrid::MoveFocusTo(int row)
 {
     if (row < 0 || row >= RowCount())
         return;
@@ -1454,10 +1452,10 @@ void TDgCustomGrid::MoveFocusTo(int row, bool)
 
 void TDgCustomGrid::KeyVertical(int key)
 {
-    if (selectedRow_ < 0 || RowCount() == 0) {
-        if (key != Qt::Key_Home && key != Qt::Key_End)
-            return;
-    }
+    // Home and End also work with no focused row; the others need one.
+    const bool needsFocus = key != Qt::Key_Home && key != Qt::Key_End;
+    if (RowCount() == 0 || (needsFocus && selectedRow_ < 0))
+        return;
     const int page = std::max(1, FullyVisibleRows());
     auto step = [this](int from, bool down) { return down ? NextShown(from) : PrevShown(from); };
     switch (key) {
@@ -1477,23 +1475,23 @@ void TDgCustomGrid::KeyVertical(int key)
     case Qt::Key_PageDown: {
         const int lastVisible = std::min(RowCount() - 1, firstVisibleRow_ + page - 1);
         if (selectedRow_ < lastVisible) {
-            MoveFocusTo(lastVisible, false);
+            MoveFocusTo(lastVisible);
         } else if (selectedRow_ + page >= RowCount()) {
-            MoveFocusTo(RowCount() - 1, true);
+            MoveFocusTo(RowCount() - 1);
         } else {
             const int target = selectedRow_ + page;
             SetFirstVisibleRow(firstVisibleRow_ + page);
-            MoveFocusTo(target, false);
+            MoveFocusTo(target);
         }
         break;
     }
     case Qt::Key_PageUp: {
         if (firstVisibleRow_ < selectedRow_) {
-            MoveFocusTo(firstVisibleRow_, false);
+            MoveFocusTo(firstVisibleRow_);
         } else {
             const int target = std::max(0, selectedRow_ - page);
             SetFirstVisibleRow(std::max(0, firstVisibleRow_ - page));
-            MoveFocusTo(target, false);
+            MoveFocusTo(target);
         }
         break;
     }

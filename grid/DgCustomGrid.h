@@ -418,7 +418,7 @@ private:
     void DrawResizeLines();
     void KeyVertical(int key);
     void KeyHorizontal(bool right);
-    void MoveFocusTo(int row, bool scrollToEdge);
+    void MoveFocusTo(int row);
     void HeaderRelease(const QPoint& p);
     void HeaderSort(TDgCustomColumn* column);
     void DataPress(QMouseEvent* event);
