@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -1276,10 +1277,16 @@ void TDgCustomGrid::HeaderRelease(const QPoint& p)
 
 void TDgCustomGrid::HeaderSort(TDgCustomColumn* column)
 {
-    if (column->Sorted())
-        column->SetSortKind(column->SortKind() == skAscending ? skDescending : skAscending);
-    else
-        column->SetSorted(true);
+    // A value that does not convert must not escape the event loop: it is
+    // shown in an error box, as errors of user actions are.
+    try {
+        if (column->Sorted())
+            column->SetSortKind(column->SortKind() == skAscending ? skDescending : skAscending);
+        else
+            column->SetSorted(true);
+    } catch (const EGridError& error) {
+        QMessageBox::critical(window(), QGuiApplication::applicationDisplayName(), error.Message());
+    }
 }
 
 void TDgCustomGrid::mouseReleaseEvent(QMouseEvent* event)

@@ -198,3 +198,24 @@ TEST_F(Hints, HeaderHintBelowTheHeader)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Input, MiddleButtonRollsWhileHeldAwayFromThePress)
+{
+    const QPoint press(60, 100);
+    QTest::mousePress(g.View(), Qt::MiddleButton, {}, press);
+    QTest::mouseMove(g.View(), press + QPoint(0, 3));  // inside the dead zone
+    QTest::qWait(250);
+    EXPECT_EQ(g.grid->FirstVisibleRow(), 0);
+    QTest::mouseMove(g.View(), press + QPoint(0, 60));
+    QTest::qWait(250);
+    const int rolled = g.grid->FirstVisibleRow();
+    EXPECT_GT(rolled, 0);
+    QTest::mouseRelease(g.View(), Qt::MiddleButton, {}, press + QPoint(0, 60));
+    QTest::qWait(150);
+    EXPECT_LE(g.grid->FirstVisibleRow(), rolled + 1);  // stopped with the release
+    EXPECT_FALSE(g.grid->Rolling());
+}
+
+}  // namespace
