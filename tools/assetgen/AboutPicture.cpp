@@ -289,7 +289,7 @@ void LoginPanel(QPainter& p)
 {
     // Page pixels: the panel runs from left of the field icons to right of the
     // version text, from above the version text to below the LOGIN button.
-    const QRectF panel = PageRect(548, 194, 452, 310);
+    const QRectF panel = PageRect(548, 194, 462, 310);
     const double rx = 18 * kSx, ry = 18 * kSy;
     p.save();
     p.setPen(Qt::NoPen);
