@@ -213,6 +213,7 @@ void TForm1Definition::CreateAboutPage()
     passedit->SetDefaultFont(Arial(14, 0, clWindowText));
     passedit->SetDefaultColor(clWindow);
     QWidget::setTabOrder(loginedit, passedit);
+    loginedit->setFocus();
 
     zap = Placed(new TskSkinCheckRadioBox(page), "zap", QRect(600, 408, 97, 25), alNone);
     zap->SetSkinData(skSkinData1);
