@@ -99,6 +99,7 @@ struct FailureCase {
     const char* name;
     TDemoReply reply;
 };
+void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
 
 class ListFailureTest : public ListsTest, public ::testing::WithParamInterface<FailureCase> {};
 

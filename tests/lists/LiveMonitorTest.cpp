@@ -36,6 +36,7 @@ struct QuarterCase {
     QuarterMark marks[3];
     const char* scoreHint;
 };
+void PrintTo(const QuarterCase& c, std::ostream* os) { *os << c.name; }
 
 class QuarterMarkTest : public ListsTest, public ::testing::WithParamInterface<QuarterCase> {};
 

@@ -25,6 +25,7 @@ struct BetsCase {
     QStringList seen;                                   // ListBox1 in the end
     QStringList copiedIds;                              // LGG column 0 in the end
 };
+void PrintTo(const BetsCase& c, std::ostream* os) { *os << c.name; }
 
 class RecommendedBetTest : public ListsTest, public ::testing::WithParamInterface<BetsCase> {};
 
