@@ -129,11 +129,9 @@ void TSplitter::mouseReleaseEvent(QMouseEvent* e)
         OnMoved(this);
 }
 
-void TSplitter::ShowPattern(int size)
+QRect TSplitter::LineFor(int size) const
 {
-    if (!pattern_)
-        pattern_ = new TPatternLine(parentWidget());
-    // Where the splitter would sit with the control at `size`.
+    // Where the splitter sits beside the control at `size`.
     const QRect c = control_->geometry();
     QRect line = geometry();
     switch (Align()) {
@@ -143,10 +141,22 @@ void TSplitter::ShowPattern(int size)
     case alBottom: line.moveTop(c.top() + c.height() - size - height()); break;
     default: break;
     }
-    pattern_->setGeometry(line);
+    return line;
+}
+
+void TSplitter::ShowPattern(int size)
+{
+    if (!pattern_)
+        pattern_ = new TPatternLine(parentWidget());
+    pattern_->setGeometry(LineFor(size));
     pattern_->raise();
     pattern_->show();
     pattern_->update();
+}
+
+QRect TSplitter::DragLine() const
+{
+    return pattern_ && pattern_->isVisible() ? pattern_->geometry() : QRect();
 }
 
 void TSplitter::HidePattern()
@@ -168,6 +178,8 @@ void TSplitter::ApplySize(int size)
     case alBottom: r = QRect(c.left(), c.top() + c.height() - size, c.width(), size); break;
     default: break;
     }
+    // The splitter moves first, so the new positions keep the docking order.
+    setGeometry(LineFor(size));
     control_->setGeometry(r);
     AlignControls(parentWidget());
 }

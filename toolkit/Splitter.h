@@ -27,6 +27,9 @@ public:
     // The sibling this splitter resizes: docked to the same edge and touching it.
     QWidget* ResizeControl() const;
     bool Dragging() const { return dragging_; }
+    // Where the hatched line shows the splitter's new place during a drag
+    // (parent coordinates; empty when none is shown).
+    QRect DragLine() const;
 
     std::function<void(QObject* sender)> OnMoved;
 
@@ -40,6 +43,7 @@ protected:
 
 private:
     int SizeFor(QPoint parentPos) const;
+    QRect LineFor(int size) const;
     void ShowPattern(int size);
     void HidePattern();
     void ApplySize(int size);

@@ -251,8 +251,12 @@ void Drag(TSplitter* splitter, QWidget* panel, QPoint by)
     QApplication::sendEvent(splitter, &move);
     EXPECT_TRUE(splitter->Dragging());
     EXPECT_EQ(panel->size(), before) << "nothing moves before the button is released";
+    const QRect line = splitter->DragLine();
+    EXPECT_EQ(line.size(), splitter->size());
     QTest::mouseRelease(splitter, Qt::LeftButton, {}, start + by);
     EXPECT_FALSE(splitter->Dragging());
+    EXPECT_TRUE(splitter->DragLine().isEmpty());
+    EXPECT_EQ(splitter->geometry(), line) << "the splitter lands where the hatched line was";
 }
 }  // namespace
 
