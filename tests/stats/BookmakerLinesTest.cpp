@@ -10,6 +10,7 @@ struct RgRow {
 
 struct BukCase {
     const char* name;
+    friend void PrintTo(const BukCase& c, std::ostream* os) { *os << c.name; }
     std::vector<RgRow> rg;
     int expectedRows;
     QStringList expected;  // Buk row 0

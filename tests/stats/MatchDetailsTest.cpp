@@ -126,6 +126,7 @@ TEST_F(StatsTest, SameRowTwiceGivesTheSameViewWithFiveSummaryRows)
 
 struct OddsCase {
     const char* name;
+    friend void PrintTo(const OddsCase& c, std::ostream* os) { *os << c.name; }
     std::string kf1, kf2;
     QString win1, win2;
 };
@@ -154,6 +155,7 @@ INSTANTIATE_TEST_SUITE_P(Odds, KFGridTest,
 
 struct TableCase {
     const char* name;
+    friend void PrintTo(const TableCase& c, std::ostream* os) { *os << c.name; }
     std::optional<std::string> country;  // nullopt: no table1 at all
     QString title;
     int flag;
@@ -193,6 +195,7 @@ INSTANTIATE_TEST_SUITE_P(Countries, TableTitleTest,
 
 struct ForecastCase {
     const char* name;
+    friend void PrintTo(const ForecastCase& c, std::ostream* os) { *os << c.name; }
     std::optional<std::string> total1, total2, percent1;  // nullopt: element absent
     QString tot, fpr1;
 };
@@ -229,6 +232,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct HandlerCase {
     const char* grid;
+    friend void PrintTo(const HandlerCase& c, std::ostream* os) { *os << c.grid; }
     QString score, min;
     bool switchesToStats;
 };

@@ -6,6 +6,7 @@ namespace {
 
 struct ListCase {
     const char* name;
+    friend void PrintTo(const ListCase& c, std::ostream* os) { *os << c.name; }
     const char* element;
     const char* summary;
     const char* prefix;
