@@ -51,10 +51,7 @@ void TskSkinProperties::SkinChanged()
 
 // ---- TskSkinControl ----
 
-TskSkinControl::TskSkinControl(QWidget* parent) : QWidget(parent)
-{
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
-}
+TskSkinControl::TskSkinControl(QWidget* parent) : QWidget(parent) {}
 
 void TskSkinControl::paintEvent(QPaintEvent*)
 {
@@ -727,8 +724,10 @@ TskSkinXFormButton::TskSkinXFormButton(QWidget* parent) : TskSkinButton(parent)
 void TskSkinXFormButton::SetDefImage(const QImage& img)
 {
     defImage_ = img;
-    if (!img.isNull())
-        SetDefaultWidth(img.width()), SetDefaultHeight(img.height());
+    if (!img.isNull()) {
+        SetDefaultWidth(img.width());
+        SetDefaultHeight(img.height());
+    }
     update();
 }
 

@@ -82,9 +82,6 @@ protected:
     virtual void DrawSkinImage(QPainter&) {}
     virtual void MouseEnter() {}
     virtual void MouseLeave() {}
-    // Controls that show their parent through (flat check box) start from a
-    // transparent picture instead of the button face.
-    virtual bool Opaque() const { return true; }
 };
 
 // Windowless kind: the same properties, drawn over the parent.
@@ -92,9 +89,6 @@ class TskGraphicSkinControl : public TskSkinControl {
     Q_OBJECT
 public:
     explicit TskGraphicSkinControl(QWidget* parent = nullptr);
-
-protected:
-    bool Opaque() const override { return false; }
 };
 
 class TskSkinCustomControl : public TskSkinControl {
@@ -478,7 +472,6 @@ public:
 
 protected:
     void DrawDefaultImage(QPainter& p) override;
-    bool Opaque() const override { return !flat_; }
     void MouseEnter() override;
     void MouseLeave() override;
     void mousePressEvent(QMouseEvent*) override;
