@@ -1,8 +1,8 @@
 #include "ui/Form1Definition.h"
 
+#include "skin/SkinData.h"
 #include "toolkit/Resources.h"
 #include "ui/GridLayout.h"
-#include "ui/SkinComponents.h"
 
 // The embedded resources live in a static library; naming their initializer
 // keeps the linker from dropping them from the program.
@@ -74,9 +74,12 @@ void TForm1Definition::CreateComponents()
     skSkinForm1->SetShowIcon(true);
     skSkinForm1->SetSizeable(false);
 
-    const TSkinComponents skin = CreateSkinComponents(this);
-    skCompressedStoredSkin1 = skin.Stored;
-    skSkinData1 = skin.Data;
+    skCompressedStoredSkin1 = new TskCompressedStoredSkin(this);
+    skCompressedStoredSkin1->setObjectName(QStringLiteral("skCompressedStoredSkin1"));
+    skCompressedStoredSkin1->SetCompressedFileName(QStringLiteral("Orange.skn"));
+    skSkinData1 = new TskSkinData(this);
+    skSkinData1->setObjectName(QStringLiteral("skSkinData1"));
+    skSkinData1->SetEnableSkinEffects(true);
     skSkinForm1->SetSkinData(skSkinData1);
 
     ImageList1 = new TImageList(this);
