@@ -270,6 +270,7 @@ protected:
     void RecalcColumns();
     void RecalcGridLines();
     bool IsCellSelected(int col, int row) const;
+    // Automatic widths wait for the first client width.
     bool Loading() const { return !gotClientWidth_; }
 
     void PaintGrid(QPainter& painter, const QRect& clip);

@@ -77,8 +77,6 @@ private:
     std::unique_ptr<TDgScrollBar> vert_;
     TBorderStyle borderStyle_ = bsSingle;
     bool hideScrollBar_ = true;
-    int lastHorz_ = 0;
-    int lastVert_ = 0;
 };
 
 // Adds the wheel switch and middle-button roll scrolling.
