@@ -58,6 +58,10 @@ TForm1Definition::TForm1Definition(QWidget* parent) : QWidget(parent)
     CreateRadarPage();
     CreateReportPage();
     Page->SetActivePage(skSkinTabSheet1);
+
+    // Unpacked once the whole tree stands, so every skinned control hears of the new skin.
+    skCompressedStoredSkin1->SetCompressedData(OrangeSkinCompressedData());
+    skSkinData1->SetCompressedStoredSkin(skCompressedStoredSkin1);
 }
 
 TForm1Definition::~TForm1Definition()

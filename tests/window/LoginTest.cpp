@@ -2,6 +2,8 @@
 // the login's steps, driven through the window's controls.
 #include "WindowFixture.h"
 
+#include "skin/SkinData.h"
+
 #include <QFileInfo>
 #include <filesystem>
 
@@ -51,6 +53,8 @@ TEST_P(StartUpTest, OnlyAboutIsReachableAndRememberedFieldsAreFilled)
     EXPECT_EQ(f.windowTitle(), "Hoopline");
     EXPECT_TRUE(f.SessionLogin.empty());
     EXPECT_EQ(f.Livetime->Caption(), "");
+    EXPECT_FALSE(f.skSkinData1->IsEmpty()) << "the stored skin is unpacked with the window";
+    EXPECT_EQ(f.skSkinData1->IndexOfControl("tab"), 12);
 }
 
 INSTANTIATE_TEST_SUITE_P(
