@@ -1112,7 +1112,8 @@ void TDgCustomGrid::ShowHint(const QString& text, const QPoint& clientPos, int m
         return;
     }
     if (!hint_) {
-        hint_ = new QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint);
+        // Transparent for input: a hint placed over the cell must not take the pointer from the grid.
+        hint_ = new QLabel(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput);
         hint_->setAttribute(Qt::WA_ShowWithoutActivating);
         hint_->setTextFormat(Qt::PlainText);
         hint_->setWordWrap(true);
@@ -1180,6 +1181,10 @@ void TDgCustomGrid::UpdateHover(const QPoint& p)
         QString text = column->GetDrawText(info);
         if (OnApplyCell)
             OnApplyCell(this, cell.x(), cell.y(), text);
+        // The cell's own hint would otherwise never be seen on a cell too narrow for its text.
+        const QString own = CellHintText(cell.x(), cell.y());
+        if (!text.isEmpty() && !own.isEmpty())
+            text += QLatin1Char('\r') + own;
         ShowHint(text, rect.topLeft(), ClientWidth());
         hintMode_ = text.isEmpty() ? THintMode::None : THintMode::TextFit;
         if (!text.isEmpty())

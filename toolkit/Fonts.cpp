@@ -28,7 +28,8 @@ int PixelSizeFor(const QString& family, int height)
         const QFontMetrics fm(probe);
         it = ratio.insert(family, 100.0 / std::max(1, fm.ascent() + fm.descent()));
     }
-    return std::max(1, int(height * it.value() + 0.5));
+    // The largest size whose line still fits the cell, as the Windows font mapper picks.
+    return std::max(1, int(height * it.value()));
 }
 }  // namespace
 

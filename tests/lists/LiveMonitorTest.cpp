@@ -2,6 +2,7 @@
 #include "ListsFixture.h"
 
 #include <QMetaObject>
+#include <QTest>
 
 using lists::Document;
 using lists::Match;
@@ -178,4 +179,22 @@ TEST_F(ListsTest, ATickNeverRunsInsideAnotherTick)
     // Once the tick is over, the next one counts normally.
     form->Timer1Timer(form->Timer1);
     EXPECT_EQ(form->LiveCountdown, 59);
+}
+
+TEST_F(ListsTest, HoveringAMarkedQuarterShowsItsDistanceFromPace)
+{
+    ScriptLive(Document({Match(Tag("id", "1") + Tag("vr", "2Q") + Tag("q1", "40:35") + Tag("forecast", "160:150"))}));
+    form->LoadLiveMatches();
+    form->Page->Pages(TForm1::pgLive)->SetTabVisible(true);
+    form->Page->SetActivePage(form->Page->Pages(TForm1::pgLive));
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+
+    TDataGrid& lg = *form->LG;
+    const QRect q1 = lg.CellRect(10, 0);
+    QTest::mouseMove(lg.viewport(), q1.center() + QPoint(1, 0));
+    QTest::mouseMove(lg.viewport(), q1.center());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(lg.HintText(), "40:35\n-3") << "the full text and the distance from pace";
 }
