@@ -2,7 +2,6 @@
 // refresh that blocks the window after the network is done.
 #include "app/Unit1.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 #include <string>
 
@@ -87,14 +86,3 @@ static void BM_FillLineMatches(benchmark::State& state)
     benchmark::DoNotOptimize(form->RG->RowCount());
 }
 BENCHMARK(BM_FillLineMatches)->Arg(2000)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

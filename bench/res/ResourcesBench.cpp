@@ -2,7 +2,6 @@
 #include "toolkit/ImageList.h"
 #include "toolkit/Resources.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 static void BM_LoadFlagImages(benchmark::State& state)
@@ -36,14 +35,3 @@ static void BM_LoadCursor(benchmark::State& state)
         benchmark::DoNotOptimize(LoadResourceCursor(QStringLiteral("HORZSPLIT")).hotSpot());
 }
 BENCHMARK(BM_LoadCursor);
-
-int main(int argc, char** argv)
-{
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

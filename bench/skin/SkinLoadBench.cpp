@@ -1,7 +1,6 @@
 // Start-up cost of the stored skin: inflating the package and loading it whole.
 #include "skin/SkinData.h"
 
-#include <QCoreApplication>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -28,12 +27,3 @@ void BM_LoadStoredSkin(benchmark::State& state)
 BENCHMARK(BM_LoadStoredSkin)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);  // the code page decoder wants one
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

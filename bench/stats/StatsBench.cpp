@@ -4,7 +4,6 @@
 #include "app/Unit1.h"
 #include "demo/DemoService.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -58,14 +57,3 @@ static void BM_FillBookmakerLines(benchmark::State& state)
     benchmark::DoNotOptimize(form->Buk->Cells(0, 0));
 }
 BENCHMARK(BM_FillBookmakerLines)->Arg(2000)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char** argv)
-{
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
