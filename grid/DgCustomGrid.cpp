@@ -4,6 +4,7 @@
 #include "grid/DgColumnClasses.h"
 #include "toolkit/Resources.h"
 
+#include <QCursor>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QFontMetrics>
@@ -1422,6 +1423,9 @@ bool TDgCustomGrid::viewportEvent(QEvent* event)
             OnMouseEnter(this);
         break;
     case QEvent::Leave:
+        // A hint shown over the cell may take the pointer for a moment; it has not left the grid.
+        if (hint_ && hint_->isVisible() && viewport()->rect().contains(viewport()->mapFromGlobal(QCursor::pos())))
+            break;
         HideHint();
         hoverCell_ = QPoint(-2, -2);
         hoverHeader_ = -1;
