@@ -74,6 +74,7 @@ struct AnswerCase {
     bool ok;
     int status;        // of the error; 0 for none or a transport failure
     const char* text;  // what the destination holds afterwards
+    friend void PrintTo(const AnswerCase& c, std::ostream* os) { *os << c.label; }
 };
 
 class AnswerTest : public HttpTest, public ::testing::WithParamInterface<AnswerCase> {};
@@ -270,6 +271,7 @@ struct ProbeCase {
     const char* label;
     int status;
     bool exists;
+    friend void PrintTo(const ProbeCase& c, std::ostream* os) { *os << c.label; }
 };
 
 class UrlExistsTest : public HttpTest, public ::testing::WithParamInterface<ProbeCase> {};

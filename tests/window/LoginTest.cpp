@@ -29,6 +29,7 @@ struct StartCase {
     std::optional<QByteArray> file;  // nullopt: no credentials file
     QString login, password;
     bool ticked;
+    friend void PrintTo(const StartCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class StartUpTest : public WindowTest, public ::testing::WithParamInterface<StartCase> {};
@@ -80,6 +81,7 @@ struct LoginCase {
     QString title;    // when logged in
     QString message;  // part of the one message shown ("" for none)
     bool closes;
+    friend void PrintTo(const LoginCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class LoginOutcomeTest : public WindowTest, public ::testing::WithParamInterface<LoginCase> {};
