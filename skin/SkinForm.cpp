@@ -1,5 +1,8 @@
 #include "skin/SkinForm.h"
 
+#include "skin/SkinMenus.h"
+
+#include <QShortcut>
 #include <QWidget>
 
 namespace {
@@ -7,8 +10,10 @@ namespace {
 constexpr int kBuiltInMinWidth = 130;
 }  // namespace
 
-TskSkinForm::TskSkinForm(QWidget* form) : QObject(form), form_(form)
+TskSkinForm::TskSkinForm(QWidget* form) : QObject(form), form_(form), skinMenu_(new TskSkinMenu(this))
 {
+    auto* sysMenuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), form_);
+    connect(sysMenuKey, &QShortcut::activated, this, [this] { ShowSystemMenu(SystemMenuAnchor()); });
     ApplyFlags();
     ApplySizeLimits();
 }
@@ -73,4 +78,29 @@ void TskSkinForm::ApplyFlags()
     form_->setWindowFlags(f);
     if (visible)
         form_->show();
+}
+
+QRect TskSkinForm::SystemMenuAnchor() const
+{
+    // The place of the system-menu icon at the frame's top-left.
+    return QRect(form_->mapToGlobal(QPoint(5, 4)), QSize(16, 16));
+}
+
+void TskSkinForm::ShowSystemMenu(const QRect& anchor)
+{
+    if (!(borderIcons_ & biSystemMenu))
+        return;
+    if (skinMenu_->Root() == &systemMenu_)
+        skinMenu_->CloseMenu();  // its items are about to be rebuilt
+    TskSystemMenuState state;
+    state.BorderIcons = borderIcons_;
+    state.Minimized = form_->isMinimized();
+    state.Maximized = form_->isMaximized();
+    TskSystemMenuCommands commands;
+    commands.Minimize = [this] { form_->showMinimized(); };
+    commands.Maximize = [this] { form_->showMaximized(); };
+    commands.Restore = [this] { form_->showNormal(); };
+    commands.Close = [this] { form_->close(); };
+    BuildSystemMenu(systemMenu_, state, commands);
+    skinMenu_->ShowMenu(nullptr, MenusSkinData ? MenusSkinData : skinData_, false, &systemMenu_, anchor, 0);
 }

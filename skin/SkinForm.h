@@ -5,7 +5,11 @@
 // buttons and the window icon.
 #include "skin/SkinCtrls.h"
 
+#include "toolkit/Menus.h"
+
 #include <QObject>
+
+class TskSkinMenu;
 
 enum TskBorderIcon : std::uint8_t { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biRollUp = 8, biMinimizeToTray = 16 };
 using TskBorderIcons = std::uint8_t;  // set of TskBorderIcon bits
@@ -70,12 +74,25 @@ public:
     TFontDesc DefCaptionFont{QStringLiteral("Arial"), 14, fsBold, clBtnText};
     TFontDesc DefInActiveCaptionFont{QStringLiteral("Arial"), 14, fsBold, clBtnShadow};
     TFontDesc DefMenuItemFont{QStringLiteral("Arial"), 14, 0, clWindowText};
+    TskSkinData* MenusSkinData = nullptr;  // none: the menus use SkinData
+    TNotifyEvent OnSkinMenuOpen;
+    TNotifyEvent OnSkinMenuClose;
+
+    // The engine that shows every menu of the window.
+    TskSkinMenu* SkinMenu() const { return skinMenu_; }
+    // Rebuilds the system menu for the window's state and opens it under
+    // `anchor` (screen coordinates).
+    void ShowSystemMenu(const QRect& anchor);
+    // Where the system menu drops from when opened from the keyboard.
+    QRect SystemMenuAnchor() const;
 
 private:
     void ApplySizeLimits();
     void ApplyFlags();
 
     QWidget* form_;
+    TskSkinMenu* skinMenu_;
+    TMenuItem systemMenu_;
     TskSkinData* skinData_ = nullptr;
     bool sizeable_ = true;
     TskBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize | biRollUp;
