@@ -454,7 +454,6 @@ void TskSkinPopupWindow::Open(TMenuItem* root, int first, const QRect& anchor, b
     if (menu_->MenusAlphaBlend)
         setWindowOpacity(std::clamp(menu_->MenusAlphaBlendValue, 0, 255) / 255.0);
     show();
-    raise();
     lastMouse_ = QCursor::pos();  // only a move after opening counts as hover
     mouseTimer_.start();
     for (int i = 0; i < ItemCount(); ++i) {
