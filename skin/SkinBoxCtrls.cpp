@@ -114,6 +114,11 @@ void TskSkinEdit::BuildContextMenu()
     add("Select All", selectedText().size() != text().size(), [this] { selectAll(); });
 }
 
+TskSkinPopupMenu* TskSkinEdit::ContextMenu() const
+{
+    return contextMenu_;
+}
+
 bool TskSkinEdit::ShowContextMenu(QPoint global)
 {
     delete contextMenu_;

@@ -42,7 +42,7 @@ public:
     // Shows the skinned Undo/Cut/Copy/Paste/Delete/Select All menu at the
     // screen point; false when no skinned form and skin can show it.
     bool ShowContextMenu(QPoint global);
-    TskSkinPopupMenu* ContextMenu() const { return contextMenu_; }
+    TskSkinPopupMenu* ContextMenu() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;

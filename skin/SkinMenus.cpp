@@ -308,8 +308,8 @@ void TskSkinMenuItem::DrawBuiltIn(QPainter& p, QPoint at) const
 
 // ---- TskSkinPopupWindow ---------------------------------------------------------------
 
-TskSkinPopupWindow::TskSkinPopupWindow(TskSkinMenu* menu, TskSkinData* data)
-    : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), menu_(menu), data_(data)
+TskSkinPopupWindow::TskSkinPopupWindow(TskSkinMenu* menu, TskSkinData* skinData)
+    : QWidget(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), menu_(menu), data_(skinData)
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_DeleteOnClose, false);

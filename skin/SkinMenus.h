@@ -76,7 +76,7 @@ private:
 class TskSkinPopupWindow : public QWidget {
     Q_OBJECT
 public:
-    TskSkinPopupWindow(TskSkinMenu* menu, TskSkinData* data);
+    TskSkinPopupWindow(TskSkinMenu* menu, TskSkinData* skinData);
     ~TskSkinPopupWindow() override;
 
     // Builds the items of `root` from `first` on, sizes, places and shows the popup.
