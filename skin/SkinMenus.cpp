@@ -1,6 +1,7 @@
 #include "skin/SkinMenus.h"
 
 #include "skin/SkinData.h"
+#include "skin/SkinDraw.h"
 #include "skin/SkinForm.h"
 
 #include <QApplication>
@@ -83,36 +84,17 @@ QRect Rc(const TskRect& r) { return r.ToQRect(); }
 int Right(const QRect& r) { return r.x() + r.width(); }
 int Bottom(const QRect& r) { return r.y() + r.height(); }
 
-// Copies `src` of `img` over `dst`: stretched, or repeated from dst's top-left
-// and cut at its right and bottom edges.
-void Spread(QPainter& p, const QImage& img, const QRect& src, const QRect& dst, bool stretch)
-{
-    if (src.width() < 1 || src.height() < 1 || dst.width() < 1 || dst.height() < 1)
-        return;
-    if (stretch) {
-        p.drawImage(dst, img, src);
-        return;
-    }
-    for (int y = dst.y(); y < Bottom(dst); y += src.height()) {
-        const int h = std::min(src.height(), Bottom(dst) - y);
-        for (int x = dst.x(); x < Right(dst); x += src.width()) {
-            const int w = std::min(src.width(), Right(dst) - x);
-            p.drawImage(QRect(x, y, w, h), img, QRect(src.x(), src.y(), w, h));
-        }
-    }
-}
-
 // A horizontal strip of `src`: its left and right columns fixed, the middle spread.
 void Strip(QPainter& p, const QImage& img, const QRect& src, const QRect& dst, int leftFixed, int rightFixed,
            bool stretch)
 {
-    leftFixed = std::clamp(leftFixed, 0, src.width());
-    rightFixed = std::clamp(rightFixed, 0, src.width() - leftFixed);
-    Spread(p, img, Rc(src.x() + leftFixed, src.y(), Right(src) - rightFixed, Bottom(src)),
-           Rc(dst.x() + leftFixed, dst.y(), Right(dst) - rightFixed, Bottom(dst)), stretch);
-    p.drawImage(QPoint(dst.x(), dst.y()), img, QRect(src.x(), src.y(), leftFixed, src.height()));
-    p.drawImage(QPoint(Right(dst) - rightFixed, dst.y()), img,
-                QRect(Right(src) - rightFixed, src.y(), rightFixed, src.height()));
+    DrawSkinStrip(p, img, TskStrip{src, leftFixed, rightFixed, stretch, false}, dst, Qt::Horizontal);
+}
+
+// A piece copied unscaled with its top-left corner at `at`.
+void Piece(QPainter& p, const QImage& img, const QRect& src, QPoint at)
+{
+    DrawSkinPiece(p, img, src, QRect(at, src.size()));
 }
 
 // A line whose end point is left out, as the platform draws lines.
@@ -741,21 +723,21 @@ void TskSkinPopupWindow::DrawBackground(QPainter& p) const
         return;
     const QRect& nI = itemsRect_;
     const int nIr = Right(nI), nIb = Bottom(nI);
-    Spread(p, pic, Rc(LT.x(), 0, RT.x(), I.Top), Rc(lt_.x(), 0, rt_.x(), nI.y()), d.topstretch);
-    Spread(p, pic, Rc(LB.x(), I.Bottom, RB.x(), ph), Rc(lb_.x(), nIb, rb_.x(), h), d.bottomstretch);
-    Spread(p, pic, Rc(0, LT.y(), I.Left, LB.y()), Rc(0, lt_.y(), nI.x(), lb_.y()), d.leftstretch);
-    Spread(p, pic, Rc(I.Right, RT.y(), pw, RB.y()), Rc(nIr, rt_.y(), w, rb_.y()), d.rightstretch);
+    FillSkinPiece(p, pic, Rc(LT.x(), 0, RT.x(), I.Top), Rc(lt_.x(), 0, rt_.x(), nI.y()), d.topstretch);
+    FillSkinPiece(p, pic, Rc(LB.x(), I.Bottom, RB.x(), ph), Rc(lb_.x(), nIb, rb_.x(), h), d.bottomstretch);
+    FillSkinPiece(p, pic, Rc(0, LT.y(), I.Left, LB.y()), Rc(0, lt_.y(), nI.x(), lb_.y()), d.leftstretch);
+    FillSkinPiece(p, pic, Rc(I.Right, RT.y(), pw, RB.y()), Rc(nIr, rt_.y(), w, rb_.y()), d.rightstretch);
     // Corners, unscaled, at the moved points.
-    p.drawImage(QPoint(0, 0), pic, Rc(0, 0, LT.x(), I.Top));
-    p.drawImage(QPoint(0, I.Top), pic, Rc(0, I.Top, I.Left, LT.y()));
-    p.drawImage(QPoint(rt_.x(), 0), pic, Rc(RT.x(), 0, pw, I.Top));
-    p.drawImage(QPoint(nIr, I.Top), pic, Rc(I.Right, I.Top, pw, RT.y()));
-    p.drawImage(QPoint(0, lb_.y()), pic, Rc(0, LB.y(), I.Left, ph));
-    p.drawImage(QPoint(I.Left, nIb), pic, Rc(I.Left, I.Bottom, LB.x(), ph));
-    p.drawImage(QPoint(rb_.x(), nIb), pic, Rc(RB.x(), I.Bottom, pw, ph));
-    p.drawImage(QPoint(nIr, rb_.y()), pic, Rc(I.Right, RB.y(), pw, I.Bottom));
+    Piece(p, pic, Rc(0, 0, LT.x(), I.Top), QPoint(0, 0));
+    Piece(p, pic, Rc(0, I.Top, I.Left, LT.y()), QPoint(0, I.Top));
+    Piece(p, pic, Rc(RT.x(), 0, pw, I.Top), QPoint(rt_.x(), 0));
+    Piece(p, pic, Rc(I.Right, I.Top, pw, RT.y()), QPoint(nIr, I.Top));
+    Piece(p, pic, Rc(0, LB.y(), I.Left, ph), QPoint(0, lb_.y()));
+    Piece(p, pic, Rc(I.Left, I.Bottom, LB.x(), ph), QPoint(I.Left, nIb));
+    Piece(p, pic, Rc(RB.x(), I.Bottom, pw, ph), QPoint(rb_.x(), nIb));
+    Piece(p, pic, Rc(I.Right, RB.y(), pw, I.Bottom), QPoint(nIr, rb_.y()));
     if (scrolling_)
-        Spread(p, pic, Rc(I), nI, false);
+        FillSkinPiece(p, pic, Rc(I), nI, false);
 }
 
 void TskSkinPopupWindow::DrawScrollMarkers(QPainter& p) const
