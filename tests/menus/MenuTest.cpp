@@ -197,6 +197,19 @@ TEST_F(ContextMenu, TypedKeysAndTheWheelNeverReachTheFieldWhileOpen)
     EXPECT_EQ(edit->text(), "keep!");
 }
 
+TEST_F(ContextMenu, ShowsNothingWithoutASkinnedFormOrSkin)
+{
+    QWidget plain;
+    auto* orphan = new TskSkinEdit(&plain);
+    orphan->SetSkinData(&data);
+    EXPECT_FALSE(orphan->ShowContextMenu(QPoint(10, 10))) << "no skinned form in reach";
+
+    edit->SetSkinData(nullptr);
+    skinForm->SetSkinData(nullptr);
+    EXPECT_FALSE(edit->ShowContextMenu(QPoint(10, 10))) << "no skin data";
+    EXPECT_FALSE(menu()->Visible());
+}
+
 using MenuMouse = MenuFixture;
 
 TEST_F(MenuMouse, FirstItemIsHighlightedAndReleaseRunsOnlySelectableItems)

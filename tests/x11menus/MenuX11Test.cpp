@@ -1,16 +1,10 @@
 // Skinned menus under a real X server, driven by synthetic input (xdotool):
 // popups never take the focus, keys go to the menu while it is open and to
 // the field again afterwards, and a click lands on the window it is over.
-#include "skin/SkinBoxCtrls.h"
-#include "skin/SkinForm.h"
-#include "skin/SkinMenus.h"
+#include "tests/menus/MenuFixture.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QProcess>
-#include <QTest>
-#include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 // Runs xdotool with `args`; fails the test when it cannot.
@@ -26,43 +20,17 @@ void ClickAt(QPoint global, int button = 1)
     XDo({"click", QString::number(button)});
 }
 
-class MenuX11 : public ::testing::Test {
+class MenuX11 : public MenuFixture {
 protected:
     void SetUp() override
     {
         ASSERT_EQ(QGuiApplication::platformName(), "xcb") << "these tests need an X server";
-        form = std::make_unique<QWidget>();
-        form->setGeometry(100, 100, 500, 300);
-        skinForm = new TskSkinForm(form.get());
-        skinForm->SetBorderIcons(biSystemMenu | biMinimize | biMaximize);
-        stored.SetCompressedData(OrangeSkinCompressedData());
-        data.SetCompressedStoredSkin(&stored);
-        skinForm->SetSkinData(&data);
-        edit = new TskSkinEdit(form.get());
-        edit->setGeometry(50, 50, 299, 22);
-        edit->SetSkinData(&data);
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        MenuFixture::SetUp();
         ClickAt(edit->mapToGlobal(QPoint(10, 10)));
         ASSERT_TRUE(QTest::qWaitFor([&] { return edit->hasFocus(); }, 3000)) << "the field takes the focus";
     }
 
-    void TearDown() override
-    {
-        skinForm->SkinMenu()->CloseMenu();
-        form.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    TskSkinMenu* menu() const { return skinForm->SkinMenu(); }
-    TskSkinPopupWindow* top() const { return menu()->LevelCount() ? menu()->Level(0) : nullptr; }
     QPoint ItemOnScreen(int index) const { return top()->mapToGlobal(top()->Item(index)->ItemRect.center()); }
-
-    std::unique_ptr<QWidget> form;
-    TskSkinForm* skinForm = nullptr;
-    TskCompressedStoredSkin stored;
-    TskSkinData data;
-    TskSkinEdit* edit = nullptr;
 };
 
 TEST_F(MenuX11, RightClickOpensTheMenuWithoutTakingTheFocusAndSwallowsTypedKeys)
