@@ -77,6 +77,8 @@ constexpr int kScrollBand = 10;
 constexpr int kMouseInterval = 50;
 constexpr int kScrollInterval = 100;
 constexpr int kSubMenuWait = 500;
+constexpr int kFadeStep = 10;
+constexpr int kFadeInterval = 5;
 constexpr TColor kBuiltInActiveFill = 0xD2BDB6;
 
 QRect Rc(int l, int t, int r, int b) { return QRect(l, t, r - l, b - t); }
@@ -434,7 +436,7 @@ void TskSkinPopupWindow::Open(TMenuItem* root, int first, const QRect& anchor, b
     move(PlacePopup(in).Pos);
 
     if (menu_->MenusAlphaBlend)
-        setWindowOpacity(std::clamp(menu_->MenusAlphaBlendValue, 0, 255) / 255.0);
+        FadeIn(menu_->MenusAlphaBlendAnimation && menu_->LevelCount() == 1);
     show();
     lastMouse_ = QCursor::pos();  // only a move after opening counts as hover
     mouseTimer_.start();
@@ -445,6 +447,22 @@ void TskSkinPopupWindow::Open(TMenuItem* root, int first, const QRect& anchor, b
             break;
         }
     }
+}
+
+void TskSkinPopupWindow::FadeIn(bool animate)
+{
+    const int target = std::clamp(menu_->MenusAlphaBlendValue, 0, 255);
+    alpha_ = animate ? 0 : target;
+    setWindowOpacity(alpha_ / 255.0);
+    if (!animate)
+        return;
+    connect(&fadeTimer_, &QTimer::timeout, this, [this, target] {
+        alpha_ = std::min(target, alpha_ + kFadeStep);
+        setWindowOpacity(alpha_ / 255.0);
+        if (alpha_ >= target)
+            fadeTimer_.stop();
+    });
+    fadeTimer_.start(kFadeInterval);
 }
 
 int TskSkinPopupWindow::ItemAt(QPoint pos) const

@@ -134,6 +134,8 @@ private:
     void ScrollTo(int index);
     void ScrollStep();
     void RepaintItem(int index);
+    // Translucent popups; the first level of an opening may fade in.
+    void FadeIn(bool animate);
 
     TskSkinMenu* menu_;
     QPointer<TskSkinData> data_;
@@ -155,6 +157,8 @@ private:
     QRect itemsRect_;
     QTimer mouseTimer_;
     QTimer scrollTimer_;
+    QTimer fadeTimer_;
+    int alpha_ = 255;
 };
 
 // ---- the menu engine of a form --------------------------------------------------

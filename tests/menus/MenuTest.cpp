@@ -345,6 +345,22 @@ TEST_F(MenuSizes, TallMenusScrollInsideTheWorkArea)
     EXPECT_EQ(shown, 5);
 }
 
+TEST_F(MenuSizes, TranslucentMenusFadeInToTheirAlpha)
+{
+    TMenuItem root;
+    FillMenu(root, {"One", "Two"});
+    skinForm->MenusAlphaBlend = true;
+    skinForm->MenusAlphaBlendValue = 200;
+    menu()->ShowMenu(nullptr, &data, false, &root, QRect(60, 60, 0, 0));
+    EXPECT_NEAR(top()->windowOpacity(), 200 / 255.0, 0.01);
+    menu()->CloseMenu();
+
+    skinForm->MenusAlphaBlendAnimation = true;
+    menu()->ShowMenu(nullptr, &data, false, &root, QRect(60, 60, 0, 0));
+    EXPECT_LT(top()->windowOpacity(), 0.05) << "starts clear";
+    QTRY_VERIFY_WITH_TIMEOUT(std::abs(top()->windowOpacity() - 200 / 255.0) < 0.01, 2000);
+}
+
 TEST_F(MenuSizes, SkinWithoutMenuDefinitionsGivesTheBuiltInLook)
 {
     TskSkinData bare;
