@@ -232,12 +232,23 @@ void QuickSort(std::vector<int>& order, int lo, int hi, const Compare& compare, 
         int i = lo;
         int j = hi;
         while (i <= j) {
-            while (compare(order[std::size_t(i)], pivot) < 0)
+            // A consistent comparison stops both scans at the pivot; a handler that
+            // contradicts itself must not walk them off the range.
+            while (i <= hi && compare(order[std::size_t(i)], pivot) < 0)
                 ++i;
-            while (compare(order[std::size_t(j)], pivot) > 0)
+            while (j >= lo && compare(order[std::size_t(j)], pivot) > 0)
                 --j;
             if (i <= j)
                 std::swap(order[std::size_t(i++)], order[std::size_t(j--)]);
+        }
+        // Only such a handler leaves one part the whole range; split one row off
+        // so that every pass still shrinks it.
+        if (j >= hi) {
+            j = hi - 1;
+            i = hi;
+        } else if (i <= lo) {
+            i = lo + 1;
+            j = lo;
         }
         // Recurse into the smaller part to bound the stack.
         if (j - lo < hi - i) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 struct SortCase {
@@ -39,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
         SortCase{"Boolean", stBoolean, {"true", "0"}, {"0", "true"}},
         SortCase{"Date", stDate, {"02.01.2024", "31.12.2023 23:00", ""}, {"", "31.12.2023 23:00", "02.01.2024"}},
         SortCase{"IP", stIP, {"10.0.0.2", "9.1.0.1", "10.0.0.10", "1.2"}, {"1.2", "9.1.0.1", "10.0.0.2", "10.0.0.10"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(Sorting, ImageColumnSortsNumerically)
 {
@@ -149,6 +151,27 @@ TEST(Sorting, CustomComparisonDecides)
     };
     grid.SortColumn(column, true);
     EXPECT_EQ(ColumnTexts(grid, 0), (QStringList{"b", "cc", "aaa"}));
+}
+
+// A handler that contradicts itself gives no order, but the sort must end and
+// keep every row exactly once.
+TEST(Sorting, SelfContradictingComparisonKeepsEveryRow)
+{
+    for (const int answer : {-1, 1}) {
+        TDataGrid grid;
+        auto* column = grid.Columns().Add<TDgTextColumn>();
+        column->SetSortType(stCustom);
+        QStringList texts;
+        for (int r = 0; r < 200; ++r)
+            texts.append(QString::number(r));
+        FillColumn(grid, 0, texts);
+        grid.OnCompare = [answer](QObject*, TCell, TCell, int& compare) { compare = answer; };
+        grid.SortColumn(column, true);
+        QStringList sorted = ColumnTexts(grid, 0);
+        std::sort(sorted.begin(), sorted.end());
+        std::sort(texts.begin(), texts.end());
+        EXPECT_EQ(sorted, texts) << "handler answering " << answer;
+    }
 }
 
 }  // namespace
