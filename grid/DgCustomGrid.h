@@ -278,6 +278,15 @@ protected:
     // `top` is the row's top, known to the rows pass.
     void PaintCell(QPainter& painter, const QRect& clip, TDgCustomColumn* column, int row, int top);
     void PaintEmptyCell(QPainter& painter, const QRect& clip, TDgCustomColumn* column, int row, int top);
+    // A data cell's colours and state, after the sorted look, the selection
+    // and the OnCellColoring handler have had their say.
+    struct TCellColors {
+        QColor Fill;
+        TColor Grid;
+        TCellState State;
+        bool Selected;
+    };
+    TCellColors CellColors(const TDgCustomColumn* column, int row, const TCellBase& cell);
     QRect CellRectAt(const TDgCustomColumn* column, int row, int top) const;
     // Clips to a cell only where its paint could spill: over the fixed area
     // or past the data area's bottom. Returns whether it clipped.

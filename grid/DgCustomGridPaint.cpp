@@ -219,28 +219,7 @@ void TDgCustomGridControl::PaintCell(QPainter& painter, const QRect& clip, TDgCu
         return;
     const TCellList& cells = store_->Column(col);
     const TCellBase& cell = cells.Base(row);
-
-    TColor background = column->ParentCellColor() ? column->Color() : cell.Color;
-    if ((appearance_ & aoIndicateSortedColumn) && column->Sorted())
-        background = Darker(background);
-    const bool selected = IsCellSelected(col, row);
-    TCellState state = 0;
-    if (selected)
-        state |= csSelected | ((appearance_ & aoBoldTextSelection) ? csBoldTextSelection : 0);
-    if (ShowsFocus() && !(appearance_ & aoHideFocus))
-        state |= csFocused;
-
-    TColor cellColor = background;
-    TColor gridColor = gridLinesColor_;
-    if (OnCellColoring)
-        OnCellColoring(this, col, row, cellColor, gridColor, state);
-    QColor fill = selected ? SelectionBackground(cellColor) : ColorToQColor(cellColor);
-    if (column->Sorted() && !selected) {
-        if (sortedStyle_ == soDarker)
-            fill = ColorToQColor(Darker(cellColor));
-        else if (sortedStyle_ == soWhite)
-            fill = Qt::white;
-    }
+    const auto [fill, gridColor, state, selected] = CellColors(column, row, cell);
 
     const bool clipped = ClipCell(painter, rect, column);
     if (options_ & goGrid)
@@ -292,6 +271,33 @@ void TDgCustomGridControl::PaintCell(QPainter& painter, const QRect& clip, TDgCu
         DrawFocusRect(painter, content);
     if (clipped)
         painter.setClipping(false);
+}
+
+TDgCustomGridControl::TCellColors TDgCustomGridControl::CellColors(const TDgCustomColumn* column, int row,
+                                                                   const TCellBase& cell)
+{
+    const int col = column->Index();
+    TColor cellColor = column->ParentCellColor() ? column->Color() : cell.Color;
+    if ((appearance_ & aoIndicateSortedColumn) && column->Sorted())
+        cellColor = Darker(cellColor);
+    const bool selected = IsCellSelected(col, row);
+    TCellState state = 0;
+    if (selected)
+        state |= csSelected | ((appearance_ & aoBoldTextSelection) ? csBoldTextSelection : 0);
+    if (ShowsFocus() && !(appearance_ & aoHideFocus))
+        state |= csFocused;
+
+    TColor gridColor = gridLinesColor_;
+    if (OnCellColoring)
+        OnCellColoring(this, col, row, cellColor, gridColor, state);
+    QColor fill = selected ? SelectionBackground(cellColor) : ColorToQColor(cellColor);
+    if (column->Sorted() && !selected) {
+        if (sortedStyle_ == soDarker)
+            fill = ColorToQColor(Darker(cellColor));
+        else if (sortedStyle_ == soWhite)
+            fill = Qt::white;
+    }
+    return {fill, gridColor, state, selected};
 }
 
 void TDgCustomGridControl::PaintEmptyCell(QPainter& painter, const QRect& clip, TDgCustomColumn* column,
@@ -363,14 +369,13 @@ void TDgCustomGridControl::PaintHeader(QPainter& painter, const QRect& clip)
             painter.setClipRect(QRect(fixedRight, 0, width - fixedRight, headerSize_));
         else
             painter.setClipRect(r);
-        display.VisualStyles = false;  // visual styles are reported inactive
         painter.setFont(font);
         painter.setPen(ColorToQColor(isEnabled() ? font_.Color : clGrayText));
         THeaderPaint header;
         header.Canvas = &painter;
         header.Rect = r;
         header.Column = column;
-        header.Pressed = pressedHeader_ == column->Index() && (display.Capabilities() & 2);
+        header.Pressed = pressedHeader_ == column->Index() && (display.Capabilities() & dcPressedLook);
         display.PaintHeaderCell(header);
         painter.setClipping(false);
     }

@@ -345,7 +345,7 @@ void TStyleDisplay::PaintHeaderContent(const THeaderPaint& header) const
         }
     }
 
-    if (column.Sorted() && !(Capabilities() & 4)) {
+    if (column.Sorted() && !(Capabilities() & dcNoSortArrow)) {
         const int arrowLeft = x + extent + 19;
         if (arrowLeft + 8 < right || !part.HideArrow())
             PaintSortArrow(painter, arrowLeft, top + h / 2 - 4, column.SortKind() == skAscending, VisualStyles);

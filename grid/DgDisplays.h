@@ -139,14 +139,22 @@ struct THeaderPaint {
     bool Hot = false;
 };
 
+// What a header style shows beyond its plain look.
+enum TDisplayCapability : int {
+    dcHotTracking = 1,
+    dcPressedLook = 2,
+    dcNoSortArrow = 4,
+};
+
 class TStyleDisplay {
 public:
     virtual ~TStyleDisplay() = default;
-    // Capability bits: 1 hot tracking, 2 pressed inversion, 4 no sort arrow.
+    // TDisplayCapability bits.
     virtual int Capabilities() const { return 0; }
     virtual void PaintHeaderCell(const THeaderPaint& header) const = 0;
     // The strip right of the last column (only styles that draw one).
     virtual void PaintHeaderStrip(QPainter&, const QRect&) const {}
+    // Visual styles are reported inactive: the classic look is drawn.
     bool VisualStyles = false;
 
 protected:
@@ -164,7 +172,7 @@ public:
 // hsAuto without visual styles: classic raised cells with a pressed look.
 class TDefaultStyleDisplay : public TStyleDisplay {
 public:
-    int Capabilities() const override { return 2; }
+    int Capabilities() const override { return dcPressedLook; }
     void PaintHeaderCell(const THeaderPaint& header) const override;
 };
 
