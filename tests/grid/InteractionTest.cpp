@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QScrollBar>
+#include <QSignalSpy>
+#include <QTimer>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
@@ -205,17 +207,17 @@ TEST_F(Input, MiddleButtonRollsWhileHeldAwayFromThePress)
 {
     const QPoint press(60, 100);
     QTest::mousePress(g.View(), Qt::MiddleButton, {}, press);
+    auto* timer = g.grid->findChild<QTimer*>(QString(), Qt::FindDirectChildrenOnly);  // the roll timer
+    ASSERT_NE(timer, nullptr);
+    QSignalSpy ticks(timer, &QTimer::timeout);
     QTest::mouseMove(g.View(), press + QPoint(0, 3));  // inside the dead zone
-    QTest::qWait(250);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks.count() >= 2; }, 5000));
     EXPECT_EQ(g.grid->FirstVisibleRow(), 0);
     QTest::mouseMove(g.View(), press + QPoint(0, 60));
-    QTest::qWait(250);
-    const int rolled = g.grid->FirstVisibleRow();
-    EXPECT_GT(rolled, 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return g.grid->FirstVisibleRow() > 1; }, 5000));
     QTest::mouseRelease(g.View(), Qt::MiddleButton, {}, press + QPoint(0, 60));
-    QTest::qWait(150);
-    EXPECT_LE(g.grid->FirstVisibleRow(), rolled + 1);  // stopped with the release
     EXPECT_FALSE(g.grid->Rolling());
+    EXPECT_FALSE(timer->isActive()) << "nothing rolls after the release";
 }
 
 }  // namespace
