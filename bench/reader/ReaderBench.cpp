@@ -1,7 +1,7 @@
 // The live list read as the live monitor reads it: the list walk plus every
 // element lookup of each record, over documents of growing size.
 #include "app/TaggedText.h"
-#include "bench/reader/LiteralWalk.h"
+#include "tests/support/LiteralWalk.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // Any bytes: the reader must never crash, must stay inside its buffer (ASan),
 // and must yield exactly what the copying walks yield.
 #include "app/TaggedText.h"
-#include "bench/reader/LiteralWalk.h"
+#include "tests/support/LiteralWalk.h"
 
 #include <cstdint>
 #include <cstdlib>

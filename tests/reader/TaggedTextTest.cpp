@@ -1,5 +1,5 @@
 #include "app/TaggedText.h"
-#include "bench/reader/LiteralWalk.h"
+#include "tests/support/LiteralWalk.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
         ExtractCase{"inner_tags_returned_whole", "<m> <x>1</x><y>2</y> </m>", "m", "<x>1</x><y>2</y>"},
         ExtractCase{"cut_tag_at_end", "<a>1</a", "a", ""},
         ExtractCase{"empty_text", "", "a", ""}),
-    [](const auto& info) { return info.param.label; });
+    [](const auto& testCase) { return testCase.param.label; });
 
 TEST(ExtractElement, RepeatedLookupsGiveTheFirstOccurrence)
 {
@@ -97,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
         // The outer record is cut at the first end tag; the nested one is not seen again.
         WalkCase{"nested_record", "<match>a<match>b</match>c</match><match>d</match>", {"a<match>b", "d"}},
         WalkCase{"empty_record", "<match></match><match>x</match>", {"", "x"}}),
-    [](const auto& info) { return info.param.label; });
+    [](const auto& testCase) { return testCase.param.label; });
 
 TEST(SubListWalk, YieldsRecordsWithRunningIndex)
 {
