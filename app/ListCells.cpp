@@ -4,8 +4,6 @@
 #include "app/HttpClient1.h"
 #include "toolkit/CodePage.h"
 
-#include <algorithm>
-
 std::string FetchListDocument(THttpClient& client, const std::string& url)
 {
     std::string body;
@@ -19,9 +17,6 @@ std::string FetchListDocument(THttpClient& client, const std::string& url)
 
 QString ElementText(std::string_view bytes)
 {
-    // Most texts are plain ASCII, which needs no code page decoder.
-    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
-        return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
     return FromAnsi(bytes);
 }
 

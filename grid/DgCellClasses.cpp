@@ -1,10 +1,10 @@
 #include "grid/DgCellClasses.h"
 
+#include "toolkit/CodePage.h"
+
 #include <QDateTime>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <algorithm>
 #include <cmath>
 #include <deque>
@@ -18,20 +18,7 @@ namespace {
     throw EConvertError(QStringLiteral("'%1' is not a valid %2").arg(text, QLatin1String(what)));
 }
 
-}  // namespace
-
-QByteArray ToAnsi(const QString& text)
-{
-    // Plain ASCII reads the same in the code page; spare the converter.
-    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; }))
-        return text.toLatin1();
-    QStringEncoder encoder("windows-1251");
-    return encoder.isValid() ? QByteArray(encoder.encode(text)) : text.toLatin1();
-}
-
-namespace {
-
-bool ParseInt(const QByteArray& s, int& out)
+bool ParseInt(std::string_view s, int& out)
 {
     std::size_t i = 0;
     const std::size_t n = std::size_t(s.size());

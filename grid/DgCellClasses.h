@@ -31,8 +31,6 @@ double StrToDateTime(const QString& text);
 QString BoolToStr(bool value);             // "True" / "False"
 QString FloatToStr(double value);          // shortest form that reads back
 QString DateTimeToStr(double value);       // "dd.MM.yyyy hh:mm:ss", time left out at midnight
-// `text` in the service's 8-bit code page (Windows-1251).
-QByteArray ToAnsi(const QString& text);
 int RoundHalfEven(double value);           // clamped to 32 bits
 }  // namespace DgConvert
 

@@ -1,7 +1,10 @@
 #include "grid/DgGrid.h"
 
+#include "toolkit/CodePage.h"
+
 #include <array>
 #include <random>
+#include <string>
 
 TDataGrid::TDataGrid(QWidget* parent) : TDgCustomGrid(parent), cells_(std::make_unique<TCells>())
 {
@@ -267,9 +270,9 @@ int ThreeWay(const T& a, const T& b)
     return a < b ? -1 : (b < a ? 1 : 0);
 }
 
-QByteArray LowerAnsi(const QString& text)
+std::string LowerAnsi(const QString& text)
 {
-    QByteArray bytes = DgConvert::ToAnsi(text);
+    std::string bytes = ToAnsi(text);
     for (char& c : bytes)
         if (c >= 'A' && c <= 'Z')
             c = char(c - 'A' + 'a');
@@ -326,7 +329,7 @@ std::vector<int> TDataGrid::SortedOrder(TDgCustomColumn* column, bool ascending)
         break;
     }
     case stCaseInsensitive: {
-        const auto keys = Keys<QByteArray>(rows, [&](int r) { return LowerAnsi(list.AsString(r)); });
+        const auto keys = Keys<std::string>(rows, [&](int r) { return LowerAnsi(list.AsString(r)); });
         run([&](int a, int b) { return ThreeWay(keys[std::size_t(a)], keys[std::size_t(b)]); });
         break;
     }

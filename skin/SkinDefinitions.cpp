@@ -1,6 +1,7 @@
 #include "skin/SkinDefinitions.h"
 
-#include <QStringDecoder>
+#include "toolkit/CodePage.h"
+
 #include <algorithm>
 #include <functional>
 #include <map>
@@ -28,14 +29,6 @@ std::vector<int> DigitFields(std::string_view value, size_t count)
 }
 
 }  // namespace
-
-QString SkinText(std::string_view bytes)
-{
-    QStringDecoder decoder("windows-1251");
-    if (!decoder.isValid())
-        return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
-    return decoder.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
-}
 
 TskRect ParseSkinRect(std::string_view value)
 {
@@ -81,7 +74,8 @@ std::string TskSectionReader::Raw(std::string_view key) const
 
 QString TskSectionReader::Text(std::string_view key, const QString& def) const
 {
-    return ini_.ValueExists(section_, key) ? SkinText(Raw(key)) : def;
+    // Skin text is 8-bit in the service's code page.
+    return ini_.ValueExists(section_, key) ? FromAnsi(Raw(key)) : def;
 }
 
 TskPoint TskSectionReader::Point(std::string_view key) const { return ParseSkinPoint(Raw(key)); }

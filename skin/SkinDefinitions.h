@@ -66,8 +66,6 @@ private:
 TskRect ParseSkinRect(std::string_view value);
 TskPoint ParseSkinPoint(std::string_view value);
 TFontStyles ParseSkinFontStyle(std::string_view value);
-// Skin text is 8-bit in the service's code page.
-QString SkinText(std::string_view bytes);
 
 // ---- key groups many sections share ---------------------------------------
 struct TskFontKeys {
