@@ -2,10 +2,10 @@
 // upcoming list put them. No request is made.
 #include "app/Unit1.h"
 #include "toolkit/CodePage.h"
+#include "ui/MatchGridColumns.h"
 
 namespace {
-constexpr int kRgFirstLine = 16;  // Hand1 .. O are RG columns 16 to 22
-constexpr int kLineCount = 7;
+constexpr int kLineCount = rgOver - rgHand1 + 1;
 }  // namespace
 
 void TForm1::FillBookmakerLines(std::string_view matchId)
@@ -17,10 +17,10 @@ void TForm1::FillBookmakerLines(std::string_view matchId)
     const QString id = FromAnsi(matchId);
     // The last row with the id wins, as the rows were listed.
     for (int r = RG->RowCount() - 1; r >= 0; --r) {
-        if (RG->Cells(0, r) != id)
+        if (RG->Cells(rgId, r) != id)
             continue;
         for (int c = 0; c < kLineCount; ++c)
-            Buk->SetCells(c, 0, RG->Cells(kRgFirstLine + c, r));
+            Buk->SetCells(c, 0, RG->Cells(rgHand1 + c, r));
         return;
     }
 }

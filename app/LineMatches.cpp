@@ -4,17 +4,18 @@
 #include "app/MatchNumbers.h"
 #include "app/TaggedText.h"
 #include "app/Unit1.h"
+#include "ui/MatchGridColumns.h"
 
 #include <array>
 
 namespace {
 // Bookmaker lines of LIVE_KF, in the order both grids show them.
 constexpr std::array<std::string_view, 7> kLineOdds{"hand1", "kof1", "hand2", "kof2", "total", "u", "o"};
-constexpr int kRxFirstOdds = 12;
-constexpr int kRgFirstOdds = 16;
+static_assert(kLineOdds.size() == rxOver - rxHand1 + 1 && kLineOdds.size() == rgOver - rgHand1 + 1);
 
-// Columns 3 to 8 of both grids.
+// Date to second odds, the same columns in both grids.
 constexpr std::array<std::string_view, 6> kMatchTexts{"date", "time", "home", "away", "kf1", "kf2"};
+static_assert(int(rxDate) == int(rgDate) && int(rxOdds2) == int(rgWin2) && kMatchTexts.size() == rxOdds2 - rxDate + 1);
 }  // namespace
 
 void TForm1::skSkinXFormButton2Click(QObject*)
@@ -51,32 +52,32 @@ void TForm1::AddLineMatch(std::string_view record)
     const std::string_view kf = element("LIVE_KF");
     const QString competition = CompetitionText(country, element("liga"));
 
-    for (TDataGrid* grid : {RX, RG})
-        SetElementCell(*grid, 0, r, element("id"));
-    SetFlagCell(*RX, 2, r, country);
-    RX->Cell(2, r).SetHint(competition);
-    SetFlagCell(*RG, 1, r, country);
-    RG->SetCells(2, r, competition);
+    SetElementCell(*RX, rxId, r, element("id"));
+    SetElementCell(*RG, rgId, r, element("id"));
+    SetFlagCell(*RX, rxFlag, r, country);
+    RX->Cell(rxFlag, r).SetHint(competition);
+    SetFlagCell(*RG, rgFlag, r, country);
+    RG->SetCells(rgLeague, r, competition);
     for (int i = 0; i < int(kMatchTexts.size()); ++i) {
         const std::string_view text = element(kMatchTexts[std::size_t(i)]);
-        SetElementCell(*RX, 3 + i, r, text);
-        SetElementCell(*RG, 3 + i, r, text);
+        SetElementCell(*RX, rxDate + i, r, text);
+        SetElementCell(*RG, rgDate + i, r, text);
     }
 
     const TPairParts forecast = SplitPair(element("forecast"), ":");
     const TPairParts percent = SplitPair(element("precent"), "-");
-    SetElementCell(*RG, 9, r, forecast.first);
-    SetElementCell(*RG, 10, r, forecast.second);
-    SetElementCell(*RG, 11, r, percent.first);
-    SetElementCell(*RG, 12, r, percent.second);
-    SetElementCell(*RG, 13, r, element("latest1"));
-    SetElementCell(*RG, 14, r, element("latest2"));
-    SetElementCell(*RG, 15, r, element("h2h"));
+    SetElementCell(*RG, rgForecast1, r, forecast.first);
+    SetElementCell(*RG, rgForecast2, r, forecast.second);
+    SetElementCell(*RG, rgPercent1, r, percent.first);
+    SetElementCell(*RG, rgPercent2, r, percent.second);
+    SetElementCell(*RG, rgLatest1, r, element("latest1"));
+    SetElementCell(*RG, rgLatest2, r, element("latest2"));
+    SetElementCell(*RG, rgH2H, r, element("h2h"));
 
     if (kf.empty())
         return;
     for (int i = 0; i < int(kLineOdds.size()); ++i)
-        SetElementCell(*RG, kRgFirstOdds + i, r, ExtractElement(kf, kLineOdds[std::size_t(i)]));
+        SetElementCell(*RG, rgHand1 + i, r, ExtractElement(kf, kLineOdds[std::size_t(i)]));
     for (int i = 0; i < int(kLineOdds.size()); ++i)
-        SetElementCell(*RX, kRxFirstOdds + i, r, ExtractElement(kf, kLineOdds[std::size_t(i)]));
+        SetElementCell(*RX, rxHand1 + i, r, ExtractElement(kf, kLineOdds[std::size_t(i)]));
 }

@@ -4,6 +4,7 @@
 #include "app/MatchNumbers.h"
 #include "app/TaggedText.h"
 #include "app/Unit1.h"
+#include "ui/MatchGridColumns.h"
 
 #include <QCoreApplication>
 #include <QScopedValueRollback>
@@ -11,18 +12,17 @@
 #include <optional>
 
 namespace {
-// Columns 2 to 18, in order.
+// Columns lgStart to lgBet, in order.
 constexpr std::array<std::string_view, 17> kLiveTexts{
     "time", "vr", "q", "home", "away", "kf1", "kf2", "score", "q1",
     "q2", "q3", "q4", "q5", "forecast", "precent", "h2h", "rb"};
-constexpr std::size_t kGameTime = 2;  // index of "q" above
+static_assert(kLiveTexts.size() == lgBet - lgStart + 1);
+constexpr std::size_t kGameTime = lgGameTime - lgStart;  // index of "q" above
 
-// Columns 19 to 27, from LIVE_KF.
+// Columns lgWin1 to lgOver, from LIVE_KF.
 constexpr std::array<std::string_view, 9> kLiveOdds{"w1", "w2", "hand1", "kof1", "hand2", "kof2", "total", "u", "o"};
-constexpr int kFirstOdds = 19;
+static_assert(kLiveOdds.size() == lgColumnCount - lgWin1);
 
-constexpr int kScoreColumn = 9;
-constexpr int kFirstQuarterColumn = 10;
 constexpr TColor kBelowPace = 0xB8A9ED;
 constexpr TColor kAbovePace = 0xB7FFB7;
 constexpr int kRefreshSeconds = 60;
@@ -70,14 +70,14 @@ void TForm1::AddLiveMatch(std::string_view record)
     const int r = LG->RowCount() - 1;
     const std::string_view country = element("country");
 
-    SetElementCell(*LG, 0, r, element("id"));
-    SetFlagCell(*LG, 1, r, country);
-    LG->Cell(1, r).SetHint(CompetitionText(country, element("liga")));
+    SetElementCell(*LG, lgId, r, element("id"));
+    SetFlagCell(*LG, lgFlag, r, country);
+    LG->Cell(lgFlag, r).SetHint(CompetitionText(country, element("liga")));
     for (std::size_t i = 0; i < kLiveTexts.size(); ++i) {
         std::string_view text = element(kLiveTexts[i]);
         if (i == kGameTime && text.empty())
             text = "-";
-        SetElementCell(*LG, 2 + int(i), r, text);
+        SetElementCell(*LG, lgStart + int(i), r, text);
     }
 
     // Announced before the marks so that a copied row carries plain texts.
@@ -87,7 +87,7 @@ void TForm1::AddLiveMatch(std::string_view record)
     if (kf.empty())
         return;
     for (std::size_t i = 0; i < kLiveOdds.size(); ++i)
-        SetElementCell(*LG, kFirstOdds + int(i), r, ExtractElement(kf, kLiveOdds[i]));
+        SetElementCell(*LG, lgWin1 + int(i), r, ExtractElement(kf, kLiveOdds[i]));
 }
 
 void TForm1::MarkQuarters(int row, std::string_view record)
@@ -101,11 +101,11 @@ void TForm1::MarkQuarters(int row, std::string_view record)
         const auto tint = QuarterTint(PairSum(ExtractElement(record, kQuarters[k])), perQuarter, period == kPeriods[k]);
         if (!tint)
             continue;
-        TCell cell = LG->Cell(kFirstQuarterColumn + int(k), row);
+        TCell cell = LG->Cell(lgQ1 + int(k), row);
         cell.SetColor(tint->color);
         cell.SetHint(tint->hint);
     }
-    LG->Cell(kScoreColumn, row)
+    LG->Cell(lgScore, row)
         .SetHint(QStringLiteral("Total: %1\rHalfMatch: %2\rQuarter: %3")
                      .arg(total)
                      .arg(DivideRoundHalfEven(total, 2))

@@ -7,19 +7,21 @@
 #include "app/Unit1.h"
 #include "toolkit/CodePage.h"
 #include "toolkit/Dialogs.h"
+#include "ui/MatchGridColumns.h"
 
 #include <QImage>
 
 namespace {
 
-// Source row columns shared by RX, RG, LG and LGG.
-constexpr int kIdCol = 0;
-constexpr int kOdds1Col = 7;
-constexpr int kOdds2Col = 8;
-// LG and LGG only.
-constexpr int kPeriodCol = 3;
-constexpr int kGameTimeCol = 4;
-constexpr int kScoreCol = 9;
+// A double click may come from any match list: the id and odds sit in the same
+// columns of all four, the live state in the same columns of LG and LGG.
+constexpr int kIdCol = rxId;
+constexpr int kOdds1Col = rxOdds1;
+constexpr int kOdds2Col = rxOdds2;
+static_assert(kIdCol == rgId && kIdCol == lgId && kIdCol == lggId);
+static_assert(kOdds1Col == rgWin1 && kOdds1Col == lgOdds1 && kOdds1Col == lggOdds1);
+static_assert(kOdds2Col == rgWin2 && kOdds2Col == lgOdds2 && kOdds2Col == lggOdds2);
+static_assert(int(lgPeriod) == int(lggPeriod) && int(lgGameTime) == int(lggGameTime) && int(lgScore) == int(lggScore));
 
 // SG rows; rows 0 to 2 are the recent-results summaries.
 enum { sgHomeTable = 3, sgAwayTable = 4 };
@@ -85,8 +87,8 @@ void TForm1::LGCellDblClick(QObject* Sender, int, int ARow)
     auto* grid = qobject_cast<TDataGrid*>(Sender);
     if (!grid || !ShowMatchDetails(grid, ARow))
         return;
-    Score->SetCaption(grid->Cells(kScoreCol, ARow));
-    Min->SetCaption(grid->Cells(kPeriodCol, ARow) + QStringLiteral(" - ") + grid->Cells(kGameTimeCol, ARow));
+    Score->SetCaption(grid->Cells(lgScore, ARow));
+    Min->SetCaption(grid->Cells(lgPeriod, ARow) + QStringLiteral(" - ") + grid->Cells(lgGameTime, ARow));
     Page->SetActivePageIndex(pgStats);
 }
 

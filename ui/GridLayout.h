@@ -11,6 +11,7 @@
 #include <QStringView>
 #include <optional>
 #include <span>
+#include <string_view>
 
 class TImageList;
 
@@ -44,6 +45,14 @@ struct TColumnLayout {
     TCursor Cursor = crDefault;
     const char* HeaderHint = "";
 };
+
+// True when column `column` of `table` has `caption`: ties a column's name to
+// its row of the table at compile time.
+template <std::size_t N>
+constexpr bool ColumnIs(const TColumnLayout (&table)[N], int column, std::string_view caption)
+{
+    return column >= 0 && std::size_t(column) < N && std::string_view(table[column].Caption) == caption;
+}
 
 // A grid's own settings; everything not listed keeps the control's default.
 struct TGridLayout {

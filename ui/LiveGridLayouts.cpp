@@ -1,7 +1,8 @@
 // The live-match grid LG, the recommended-bets grid LGG and the report grid RG.
-// The live monitor and the bookmaker panel address these columns by index.
+// Code addresses their columns by the names of ui/MatchGridColumns.h.
 #include "ui/GridLayout.h"
 #include "ui/GridTableNames.h"
+#include "ui/MatchGridColumns.h"
 
 using namespace gridtable;
 
@@ -18,7 +19,7 @@ constexpr TColumnFont H2HFont{14, fsBold, Maroon};
 // Name, kind, caption, glyph, header align, width, align, shown, enabled, font, cell colour,
 // header colour, added options, sort [, flag images, default value, cursor, header hint]
 
-const TColumnLayout LG[] = {
+constexpr TColumnLayout LG[] = {
     {"DgTextColumn26",  Text,  "ID",       {},        C, 80,  C, Hidden, Enabled, Arial14,      clWindow,      LightOrange, Default, stAlphabetic},
     {"DgImageColumn11", Image, "",         FlagGlyph, C, 25,  C, Shown,  Enabled, Arial14,      clWindow,      LightOrange, Default, stNumeric, true, "0"},
     {"DgTextColumn27",  Text,  "Start",    {},        C, 35,  C, Shown,  Enabled, Arial14,      clWindow,      LightOrange, Default, stAlphabetic},
@@ -49,8 +50,20 @@ const TColumnLayout LG[] = {
     {"DgTextColumn138", Text,  "O",        {},        C, 25,  C, Shown,  Enabled, Arial12,      PalePink,      Pink,        Default, stAlphabetic, false, nullptr, crDefault, "Total Over"},
 };
 
+static_assert(std::size(LG) == lgColumnCount);
+static_assert(ColumnIs(LG, lgId, "ID") && ColumnIs(LG, lgStart, "Start") && ColumnIs(LG, lgPeriod, "Q")
+              && ColumnIs(LG, lgGameTime, "Time") && ColumnIs(LG, lgHome, "HOME") && ColumnIs(LG, lgAway, "AWAY")
+              && ColumnIs(LG, lgOdds1, "1") && ColumnIs(LG, lgOdds2, "2") && ColumnIs(LG, lgScore, "SCORE")
+              && ColumnIs(LG, lgQ1, "Q1") && ColumnIs(LG, lgQ2, "Q2") && ColumnIs(LG, lgQ3, "Q3")
+              && ColumnIs(LG, lgQ4, "Q4") && ColumnIs(LG, lgExtraTime, "ET") && ColumnIs(LG, lgForecast, "Forecast")
+              && ColumnIs(LG, lgPercent, "%") && ColumnIs(LG, lgH2H, "H2H") && ColumnIs(LG, lgBet, "RB")
+              && ColumnIs(LG, lgWin1, "1") && ColumnIs(LG, lgWin2, "2") && ColumnIs(LG, lgHand1, "Hand1")
+              && ColumnIs(LG, lgKf1, "Kf1") && ColumnIs(LG, lgHand2, "Hand2") && ColumnIs(LG, lgKf2, "Kf2")
+              && ColumnIs(LG, lgTotal, "Total") && ColumnIs(LG, lgUnder, "U") && ColumnIs(LG, lgOver, "O"));
+static_assert(LG[lgFlag].Glyph == FlagGlyph);
+
 // Columns 0 to 17 mirror LG's; 18 holds the recommendation.
-const TColumnLayout LGG[] = {
+constexpr TColumnLayout LGG[] = {
     {"DgTextColumn110", Text,  "ID",                 {},        C, 80,  C, Hidden, Enabled, Arial14,      clWindow,      LightOrange, Default, stAlphabetic},
     {"DgImageColumn13", Image, "",                   FlagGlyph, C, 25,  C, Shown,  Enabled, Arial14,      clWindow,      LightOrange, Default, stNumeric, true, "0"},
     {"DgTextColumn112", Text,  "Start",              {},        C, 40,  C, Shown,  Enabled, Arial14,      clWindow,      LightOrange, Default, stAlphabetic},
@@ -72,7 +85,16 @@ const TColumnLayout LGG[] = {
     {"DgTextColumn129", Text,  "Recoming Bets Live", {},        C, 210, L, Shown,  Enabled, Arial14,      LightPink,     Pink,        Default, stAlphabetic},
 };
 
-const TColumnLayout RG[] = {
+static_assert(std::size(LGG) == lggColumnCount);
+static_assert(ColumnIs(LGG, lggId, "ID") && ColumnIs(LGG, lggStart, "Start") && ColumnIs(LGG, lggPeriod, "Q")
+              && ColumnIs(LGG, lggGameTime, "Time") && ColumnIs(LGG, lggOdds1, "1") && ColumnIs(LGG, lggOdds2, "2")
+              && ColumnIs(LGG, lggScore, "SCORE") && ColumnIs(LGG, lggQ1, "Q1") && ColumnIs(LGG, lggQ4, "Q4")
+              && ColumnIs(LGG, lggExtraTime, "ET") && ColumnIs(LGG, lggForecast, "Forecast")
+              && ColumnIs(LGG, lggPercent, "Precent") && ColumnIs(LGG, lggH2H, "H2H")
+              && ColumnIs(LGG, lggBet, "Recoming Bets Live"));
+static_assert(LGG[lggFlag].Glyph == FlagGlyph);
+
+constexpr TColumnLayout RG[] = {
     {"DgTextColumn72",  Text,  "ID",     {},        C, 80,  C, Hidden, Enabled, Arial14,     clWindow,    LightOrange, Default, stAlphabetic},
     {"DgImageColumn12", Image, "",       FlagGlyph, C, 25,  C, Shown,  Enabled, Arial14,     clWindow,    LightOrange, Default, stNumeric, true, "0"},
     {"DgTextColumn83",  Text,  "LEAGUE", {},        C, 143, L, Shown,  Enabled, Arial14,     clWindow,    LightOrange, Default, stAlphabetic},
@@ -97,6 +119,17 @@ const TColumnLayout RG[] = {
     {"DgTextColumn144", Text,  "U",      {},        C, 25,  C, Shown,  Enabled, Arial12,     PaleGreen,   Teal,        Default, stAlphabetic},
     {"DgTextColumn145", Text,  "O",      {},        C, 25,  C, Shown,  Enabled, Arial12,     PaleGreen,   Teal,        Default, stAlphabetic},
 };
+
+static_assert(std::size(RG) == rgColumnCount);
+static_assert(ColumnIs(RG, rgId, "ID") && ColumnIs(RG, rgLeague, "LEAGUE") && ColumnIs(RG, rgDate, "DATE")
+              && ColumnIs(RG, rgTime, "TIME") && ColumnIs(RG, rgHome, "HOME") && ColumnIs(RG, rgAway, "AWAY")
+              && ColumnIs(RG, rgWin1, "WIN1") && ColumnIs(RG, rgWin2, "WIN2") && ColumnIs(RG, rgForecast1, "IT1")
+              && ColumnIs(RG, rgForecast2, "IT2") && ColumnIs(RG, rgPercent1, "PR1,%")
+              && ColumnIs(RG, rgPercent2, "PR2,%") && ColumnIs(RG, rgLatest1, "LG1") && ColumnIs(RG, rgLatest2, "LG2")
+              && ColumnIs(RG, rgH2H, "H2H") && ColumnIs(RG, rgHand1, "Hand1") && ColumnIs(RG, rgKf1, "Kf1")
+              && ColumnIs(RG, rgHand2, "Hand2") && ColumnIs(RG, rgKf2, "Kf2") && ColumnIs(RG, rgTotal, "Total")
+              && ColumnIs(RG, rgUnder, "U") && ColumnIs(RG, rgOver, "O"));
+static_assert(RG[rgFlag].Glyph == FlagGlyph);
 
 const TGridLayout Grids[] = {
     {"LG",  goGrid | goHeader, lsActiveRows, Orange, hsFlatBorders, LG},

@@ -1,7 +1,9 @@
 // The fifteen grids of the Stats page. The column indices are what the list and
-// statistics code writes to, so rows must never be reordered.
+// statistics code writes to (RX's by the names of ui/MatchGridColumns.h), so rows
+// must never be reordered.
 #include "ui/GridLayout.h"
 #include "ui/GridTableNames.h"
+#include "ui/MatchGridColumns.h"
 
 using namespace gridtable;
 
@@ -11,7 +13,7 @@ namespace {
 // Name, kind, caption, glyph, header align, width, align, shown, enabled, font, cell colour,
 // header colour, added options, sort [, flag images, default value, cursor, header hint]
 
-const TColumnLayout RX[] = {
+constexpr TColumnLayout RX[] = {
     {"DgTextColumn1",     Text,  "ID",      {},         C, 25, L, Hidden, Enabled, Arial14, clWindow,  LightOrange, Default,           stAlphabetic},
     {"DgCheckBoxColumn1", Check, "",        CheckGlyph, C, 20, C, Hidden, Enabled, Arial14, clWindow,  LightOrange, coEditing,         stBoolean, false, nullptr, crHandPoint},
     {"DgImageColumn1",    Image, "",        FlagGlyph,  C, 26, C, Shown,  Enabled, Arial14, clWindow,  LightOrange, Default,           stNumeric, true, "0"},
@@ -33,8 +35,15 @@ const TColumnLayout RX[] = {
     {"DgTextColumn152",   Text,  "",        {},         L, 40, L, Hidden, Enabled, Arial14, clWindow,  clBtnFace,   Default,           stAlphabetic},
 };
 
+static_assert(std::size(RX) == rxColumnCount);
+static_assert(ColumnIs(RX, rxId, "ID") && ColumnIs(RX, rxPick, "") && ColumnIs(RX, rxDate, "DATE")
+              && ColumnIs(RX, rxTime, "TIME") && ColumnIs(RX, rxHome, "HOME") && ColumnIs(RX, rxAway, "AWAY")
+              && ColumnIs(RX, rxOdds1, "1") && ColumnIs(RX, rxOdds2, "2") && ColumnIs(RX, rxTv, "TV")
+              && ColumnIs(RX, rxMyScore, "myscore") && ColumnIs(RX, rxHand1, "") && ColumnIs(RX, rxOver, ""));
+static_assert(RX[rxFlag].Glyph == FlagGlyph && RX[rxArrow].Glyph == ArrowGlyph);
+
 // No header row: the captions are never seen.
-const TColumnLayout MatchGrid[] = {
+constexpr TColumnLayout MatchGrid[] = {
     {"DgTextColumn13", Text,  "ID",         {}, L, 80,  L, Hidden, Enabled, Arial14,                   clWindow, Yellow, Default,           stAlphabetic},
     {"DgTextColumn4",  Text,  "Date",       {}, C, 60,  C, Shown,  Enabled, Arial14,                   clWindow, Yellow, Default,           stAlphabetic},
     {"DgTextColumn10", Text,  "Time",       {}, C, 45,  C, Shown,  Enabled, Arial14,                   clWindow, Yellow, Default,           stAlphabetic},
@@ -44,19 +53,19 @@ const TColumnLayout MatchGrid[] = {
     {"DgTextColumn15", Text,  "Status",     {}, L, 40,  C, Shown,  Enabled, {14, fsBold, Yellow},      clWindow, Yellow, Default,           stAlphabetic},
 };
 
-const TColumnLayout TableName1[] = {
+constexpr TColumnLayout TableName1[] = {
     {"DgImageColumn4", Image, "", {}, C, 25,  C, Shown,  Disabled, Arial14, clWindow, clBtnFace, Default,    stNumeric, true, "0"},
     {"DgTextColumn46", Text,  "", {}, L, 221, L, Shown,  Disabled, Arial14, clWindow, clBtnFace, coAutoSize, stAlphabetic},
     {"DgImageColumn9", Image, "", {}, L, 25,  C, Hidden, Enabled,  Arial14, clWindow, clBtnFace, Default,    stNumeric, false, "0", crHandPoint},
 };
 
-const TColumnLayout TableName2[] = {
+constexpr TColumnLayout TableName2[] = {
     {"DgImageColumn3",  Image, "", {}, C, 25,  C, Shown,  Disabled, Arial14, clWindow, clBtnFace, Default,    stNumeric, true, "0"},
     {"DgTextColumn47",  Text,  "", {}, L, 221, L, Shown,  Disabled, Arial14, clWindow, clBtnFace, coAutoSize, stAlphabetic},
     {"DgImageColumn10", Image, "", {}, L, 25,  C, Hidden, Enabled,  Arial14, clWindow, clBtnFace, Default,    stNumeric, false, "0", crHandPoint},
 };
 
-const TColumnLayout Table1[] = {
+constexpr TColumnLayout Table1[] = {
     {"DgTextColumn32", Text, "№",     {}, C, 50, C, Shown, Disabled, Arial14Bold, Yellow,   LightOrange, coAutoSize, stAlphabetic},
     {"DgTextColumn33", Text, "G",     {}, C, 35, C, Shown, Disabled, Arial14,     clWindow, LightOrange, coAutoSize, stAlphabetic},
     {"DgTextColumn34", Text, "W",     {}, C, 34, C, Shown, Disabled, Arial14,     clWindow, LightOrange, coAutoSize, stAlphabetic},
@@ -65,7 +74,7 @@ const TColumnLayout Table1[] = {
     {"DgTextColumn39", Text, "Pts.",  {}, C, 34, C, Shown, Disabled, Arial14,     clWindow, LightOrange, coAutoSize, stAlphabetic},
 };
 
-const TColumnLayout Table2[] = {
+constexpr TColumnLayout Table2[] = {
     {"DgTextColumn38", Text, "№",     {}, C, 50, C, Shown, Disabled, Arial14Bold, Yellow,   LightOrange, coAutoSize, stAlphabetic},
     {"DgTextColumn40", Text, "G",     {}, C, 35, C, Shown, Disabled, Arial14,     clWindow, LightOrange, coAutoSize, stAlphabetic},
     {"DgTextColumn41", Text, "W",     {}, C, 34, C, Shown, Disabled, Arial14,     clWindow, LightOrange, coAutoSize, stAlphabetic},
@@ -75,7 +84,7 @@ const TColumnLayout Table2[] = {
 };
 
 constexpr TColumnFont OddsFont{18, fsBold, Rose};
-const TColumnLayout KFGrid[] = {
+constexpr TColumnLayout KFGrid[] = {
     {"DgTextColumn111", Text, "Win1", {}, C, 64, C, Shown, Disabled, OddsFont, clWindow, DeepOrange, coAutoSize, stAlphabetic},
     {"DgTextColumn113", Text, "Win2", {}, C, 64, C, Shown, Disabled, OddsFont, clWindow, DeepOrange, coAutoSize, stAlphabetic},
 };
@@ -84,7 +93,7 @@ const TColumnLayout KFGrid[] = {
 constexpr TColumnFont FormFont{10, fsBold, Black};
 constexpr TColumnFont H2HFormFont{10, fsBold, clBtnText};
 
-const TColumnLayout LG1[] = {
+constexpr TColumnLayout LG1[] = {
     {"DgTextColumn48", Text, "1", {}, C, 40, C, Shown, Disabled, FormFont, clWindow, LightOrange, coAutoSize, stAlphabetic},
     {"DgTextColumn49", Text, "2", {}, C, 34, C, Shown, Disabled, FormFont, clWindow, LightOrange, coAutoSize, stAlphabetic},
     {"DgTextColumn50", Text, "3", {}, C, 34, C, Shown, Disabled, FormFont, clWindow, LightOrange, coAutoSize, stAlphabetic},
@@ -93,7 +102,7 @@ const TColumnLayout LG1[] = {
     {"DgTextColumn53", Text, "6", {}, C, 32, C, Shown, Disabled, FormFont, clWindow, LightOrange, coAutoSize, stAlphabetic},
 };
 
-const TColumnLayout LG2[] = {
+constexpr TColumnLayout LG2[] = {
     {"DgTextColumn60", Text, "1", {}, C, 40, C, Shown, Disabled, FormFont, clWindow, LightOrange, coAutoSize, stAlphabetic},
     {"DgTextColumn61", Text, "2", {}, C, 34, C, Shown, Disabled, FormFont, clWindow, LightOrange, coAutoSize, stAlphabetic},
     {"DgTextColumn62", Text, "3", {}, C, 34, C, Shown, Disabled, FormFont, clWindow, LightOrange, coAutoSize, stAlphabetic},
@@ -102,7 +111,7 @@ const TColumnLayout LG2[] = {
     {"DgTextColumn65", Text, "6", {}, C, 33, C, Shown, Disabled, FormFont, clWindow, LightOrange, coAutoSize, stAlphabetic},
 };
 
-const TColumnLayout LG3[] = {
+constexpr TColumnLayout LG3[] = {
     {"DgTextColumn54", Text, "1", {}, C, 37, C, Shown, Disabled, H2HFormFont, clWindow, LightOrange, coAutoSize, stAlphabetic},
     {"DgTextColumn55", Text, "2", {}, C, 31, C, Shown, Disabled, H2HFormFont, clWindow, LightOrange, coAutoSize, stAlphabetic},
     {"DgTextColumn56", Text, "3", {}, C, 38, C, Shown, Disabled, H2HFormFont, clWindow, LightOrange, coAutoSize, stAlphabetic},
@@ -111,7 +120,7 @@ const TColumnLayout LG3[] = {
     {"DgTextColumn59", Text, "6", {}, C, 30, C, Shown, Disabled, H2HFormFont, clWindow, LightOrange, coAutoSize, stAlphabetic},
 };
 
-const TColumnLayout SG[] = {
+constexpr TColumnLayout SG[] = {
     {"DgTextColumn12", Text, "Type",       {}, C, 120, L, Shown, Enabled, Arial14Bold, clWindow,    LightOrange, Default, stAlphabetic},
     {"DgTextColumn16", Text, "Win,%",      {}, C, 40,  C, Shown, Enabled, Arial15Bold, Yellow,      LightOrange, Default, stAlphabetic},
     {"DgTextColumn17", Text, "Win",        {}, C, 40,  C, Shown, Enabled, Arial14,     clWindow,    LightOrange, Default, stAlphabetic},
@@ -125,7 +134,7 @@ const TColumnLayout SG[] = {
     {"DgTextColumn25", Text, "Q4",         {}, C, 40,  C, Shown, Enabled, Arial14,     clWindow,    LightOrange, Default, stAlphabetic},
 };
 
-const TColumnLayout Buk[] = {
+constexpr TColumnLayout Buk[] = {
     {"DgTextColumn153", Text, "Handicap1", {}, C, 80, C, Shown, Enabled, Arial15Bold, clWindow, LightOrange, Default, stAlphabetic},
     {"DgTextColumn154", Text, "Odd1",      {}, C, 80, C, Shown, Enabled, Arial14,     clWindow, LightOrange, Default, stAlphabetic},
     {"DgTextColumn155", Text, "Handicap2", {}, C, 80, C, Shown, Enabled, Arial15Bold, clWindow, LightOrange, Default, stAlphabetic},
@@ -138,7 +147,7 @@ const TColumnLayout Buk[] = {
 // The recent-results grids differ in widths and in the "Rez" column's font.
 constexpr TColumnFont RezFont{14, fsBold, Black};
 
-const TColumnLayout LGrid1[] = {
+constexpr TColumnLayout LGrid1[] = {
     {"DgTextColumn86",  Text,  "Date",     {},        C, 60,  C, Shown, Enabled, Arial14,     clWindow,   LightOrange, Default,    stAlphabetic},
     {"DgImageColumn5",  Image, "",         FlagGlyph, C, 25,  C, Shown, Enabled, Arial14,     clWindow,   LightOrange, Default,    stNumeric, true, "0", crHandPoint},
     {"DgTextColumn87",  Text,  "Home",     {},        C, 127, L, Shown, Enabled, Arial14,     clWindow,   LightOrange, coAutoSize, stAlphabetic},
@@ -148,7 +157,7 @@ const TColumnLayout LGrid1[] = {
     {"DgTextColumn90",  Text,  "Rez",      {},        C, 35,  C, Shown, Enabled, RezFont,     clWindow,   LightOrange, Default,    stAlphabetic},
 };
 
-const TColumnLayout LGrid2[] = {
+constexpr TColumnLayout LGrid2[] = {
     {"DgTextColumn91",  Text,  "Date",     {},        C, 60,  C, Shown, Enabled, Arial14,     clWindow,   LightOrange, Default,    stAlphabetic},
     {"DgImageColumn6",  Image, "",         FlagGlyph, C, 25,  C, Shown, Enabled, Arial14,     clWindow,   LightOrange, Default,    stNumeric, true, "0", crHandPoint},
     {"DgTextColumn92",  Text,  "Home",     {},        C, 130, L, Shown, Enabled, Arial14,     clWindow,   LightOrange, coAutoSize, stAlphabetic},
@@ -158,7 +167,7 @@ const TColumnLayout LGrid2[] = {
     {"DgTextColumn95",  Text,  "Rez",      {},        C, 33,  C, Shown, Enabled, RezFont,     clWindow,   LightOrange, Default,    stAlphabetic},
 };
 
-const TColumnLayout HX[] = {
+constexpr TColumnLayout HX[] = {
     {"DgTextColumn96",  Text,  "Date",     {},        C, 60,  C, Shown, Enabled, Arial14,          clWindow,   LightOrange, Default,    stAlphabetic},
     {"DgImageColumn8",  Image, "",         FlagGlyph, C, 25,  C, Shown, Enabled, Arial14,          clWindow,   LightOrange, Default,    stNumeric, true, "0", crHandPoint},
     {"DgTextColumn97",  Text,  "Home",     {},        C, 128, L, Shown, Enabled, Arial14,          clWindow,   LightOrange, coAutoSize, stAlphabetic},
