@@ -100,7 +100,7 @@ std::tm Local(TDemoData::TClock::time_point t)
 std::string DateText(TDemoData::TClock::time_point t)
 {
     const std::tm tm = Local(t);
-    char buf[16];
+    char buf[40];  // room for any int, as the compiler checks
     std::snprintf(buf, sizeof buf, "%02d.%02d.%02d", tm.tm_mday, tm.tm_mon + 1, tm.tm_year % 100);
     return buf;
 }

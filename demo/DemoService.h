@@ -31,18 +31,18 @@ struct TDemoReply {
     };
 
     int status = 200;
-    std::string reason; // empty: the usual text of the status
+    std::string reason{}; // empty: the usual text of the status
     // Extra header lines, sent in this order after the server's own
     // (Location, Set-Cookie, Connection: close, ...).
-    std::vector<std::pair<std::string, std::string>> headers;
+    std::vector<std::pair<std::string, std::string>> headers{};
     // The body; when unset, the generated document of the path is sent
     // (with a scripted status of 4xx/5xx and no body, a short error page).
-    std::optional<std::string> body;
+    std::optional<std::string> body{};
     TFraming framing = TFraming::Length;
     // Waits this long before answering (the server stays silent meanwhile).
     std::chrono::milliseconds delay{0};
     // Closes the connection after this many body bytes (framing headers as if complete).
-    std::optional<std::size_t> closeAfterBytes;
+    std::optional<std::size_t> closeAfterBytes{};
     // Sends the body in pieces of this many bytes with a pause between them (0: at once).
     std::size_t trickleBytes = 0;
     std::chrono::milliseconds tricklePause{0};

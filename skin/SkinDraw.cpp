@@ -17,13 +17,6 @@ int FloorToStep(int value, int step)
     return (value % step != 0 && value < 0) ? (q - 1) * step : q * step;
 }
 
-// Builds a rect from coordinates along and across a strip.
-QRect Oriented(Qt::Orientation o, int along, int alongLength, int across, int acrossLength)
-{
-    return o == Qt::Horizontal ? QRect(along, across, alongLength, acrossLength)
-                               : QRect(across, along, acrossLength, alongLength);
-}
-
 // One strip, seen as a line: positions along it, thickness across it.
 struct StripAxis {
     Qt::Orientation o;

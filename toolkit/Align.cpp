@@ -33,7 +33,7 @@ public:
     void SetBusy(bool b) { busy_ = b; }
 
 protected:
-    bool eventFilter(QObject* obj, QEvent* ev) override
+    bool eventFilter(QObject*, QEvent* ev) override
     {
         switch (ev->type()) {
         case QEvent::Resize:

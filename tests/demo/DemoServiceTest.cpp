@@ -82,9 +82,10 @@ TEST_F(DemoTest, UpcomingListIsVariedAndComplete)
         EXPECT_EQ(f1 > f2, p1 > 50) << "the favourite is forecast to score more";
         const std::string kf = E(r, "LIVE_KF");
         withLines += !kf.empty();
-        if (!kf.empty())
+        if (!kf.empty()) {
             for (const char* name : {"hand1", "kof1", "hand2", "kof2", "total", "u", "o"})
                 EXPECT_FALSE(E(kf, name).empty()) << name;
+        }
     }
     EXPECT_EQ(ids.size(), records.size());
     EXPECT_GE(countries.size(), 15u);

@@ -336,8 +336,9 @@ TEST(GridLayout, AutoSizeColumnsFillWhatTheFixedOnesLeave)
         int shown = 0;
         for (int i = 0; i < g.grid.Columns().Count(); ++i) {
             const TDgCustomColumn& col = g.Column(i);
-            if (!(layout.Columns[i].AddedOptions & coAutoSize))
+            if (!(layout.Columns[i].AddedOptions & coAutoSize)) {
                 EXPECT_EQ(col.Width(), layout.Columns[i].Width) << "fixed column " << i;
+            }
             if (col.Visible())
                 shown += col.Width();
         }

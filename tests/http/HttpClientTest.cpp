@@ -90,8 +90,9 @@ TEST_P(AnswerTest, FollowsTheFailureRules)
     } catch (const EHttpError& e) {
         EXPECT_FALSE(c.ok) << e.what();
         EXPECT_EQ(e.Status(), c.status);
-        if (c.status)
+        if (c.status) {
             EXPECT_EQ(std::string(e.what()).rfind("HTTP/1.1 " + std::to_string(c.status) + " ", 0), 0u) << e.what();
+        }
     }
     EXPECT_EQ(text, c.text);
 }
@@ -148,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(
                                            r.headers = {{"Content-Length", "67108865"}};
                                        }),
                    false, 0, ""}),
-    [](const auto& info) { return info.param.label; });
+    [](const auto& testCase) { return testCase.param.label; });
 
 TEST_F(HttpTest, GetBufferAppendsAndKeepsTheBodyOfRefusedAnswersOut)
 {
@@ -288,7 +289,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, UrlExistsTest,
                          ::testing::Values(ProbeCase{"ok_200", 200, true}, ProbeCase{"found_302", 302, true},
                                            ProbeCase{"moved_301", 301, false}, ProbeCase{"not_found_404", 404, false},
                                            ProbeCase{"error_500", 500, false}),
-                         [](const auto& info) { return info.param.label; });
+                         [](const auto& testCase) { return testCase.param.label; });
 
 TEST_F(HttpTest, UrlExistsPrefixRulesAndOwnConnection)
 {

@@ -91,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
         OptionCase{"stray_argument", {"extra"}, A::Error, "", "", false},
         OptionCase{"help", {"--help"}, A::Help, "", "", false},
         OptionCase{"version", {"--version"}, A::Version, "", "", false}),
-    [](const auto& info) { return info.param.label; });
+    [](const auto& testCase) { return testCase.param.label; });
 
 TEST(CommandLine, VersionAndHelpTexts)
 {

@@ -135,19 +135,22 @@ std::string Str(const QRect& r)
 TEST_F(LayoutTest, ControlsLieWhereDesignedAndFollowTheGrowingWindow)
 {
     for (const Place& p : kPlaces)
-        if (QWidget* w = Control(p.name))
+        if (QWidget* w = Control(p.name)) {
             EXPECT_EQ(Str(w->geometry()), Str(p.design)) << p.name << " at design size";
+        }
 
     form.skSkinForm1->SetSizeable(true);
     form.resize(1217, 834);
     for (const Place& p : kPlaces)
-        if (QWidget* w = Control(p.name))
+        if (QWidget* w = Control(p.name)) {
             EXPECT_EQ(Str(w->geometry()), Str(p.grown)) << p.name << " grown";
+        }
 
     form.resize(1017, 684);
     for (const Place& p : kPlaces)
-        if (QWidget* w = Control(p.name))
+        if (QWidget* w = Control(p.name)) {
             EXPECT_EQ(Str(w->geometry()), Str(p.design)) << p.name << " back at design size";
+        }
 }
 
 TEST_F(LayoutTest, TextLabelsFitTheirTextAndStayPut)

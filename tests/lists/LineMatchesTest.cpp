@@ -136,4 +136,4 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{"EmptyBody", {.body = ""}},
                       // Half a document arrives before the connection drops.
                       FailureCase{"CutOff", {.body = kTwoRecords, .closeAfterBytes = kTwoRecords.size() - 3}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });

@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Unreadable points count as 0 and are never marked; a lone number counts whole.
         QuarterCase{"Malformed", "ab:160", "", "x:y", "", "45",
                     {kNone, kNone, {kLightGreen, "+5"}}, "Total: 160\rHalfMatch: 80\rQuarter: 40"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 // ---- the cells of a row ----
 
@@ -102,8 +102,9 @@ TEST_F(ListsTest, LiveRowsShowTheRecordAndOnlyTheirOwnOdds)
     const QStringList texts{"11", "",      "19:00", "2Q",    "05:12", "Real", "Barca", "1.8", "2.0", "50:45",
                             "25:20", "25:25", "", "", "", "85:80", "60-40", "3-2", ""};
     for (int c = 0; c <= 18; ++c)
-        if (c != 1)
+        if (c != 1) {
             EXPECT_EQ(lg.Cells(c, 0), texts[c]) << "column " << c;
+        }
     EXPECT_EQ(lg.Cell(1, 0).AsInteger(), 75);
     EXPECT_EQ(lg.Cell(1, 0).Hint(), "Spain. ACB");
     EXPECT_EQ(lg.Cell(1, 1).AsInteger(), 0);

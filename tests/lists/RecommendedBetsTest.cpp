@@ -63,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
         BetsCase{"ChangedText", {{"Over 150"}, {"Over 155"}}, {0}, {"Over 150", "Over 155"}, {"1", "1"}},
         BetsCase{"CaseDiffers", {{"over 150", "OVER 150"}}, {0, 1}, {"over 150", "OVER 150"}, {"1", "2"}},
         BetsCase{"EmptyOnly", {{"", ""}, {""}}, {}, {}, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 // The copy carries the texts of columns 0 to 18 and the flag, made before the
 // quarter marks: no tint, no score hint, no lime.
@@ -80,8 +80,9 @@ TEST_F(ListsTest, BetsGridGetsThePlainRowOnly)
 
     TDataGrid& lgg = *form->LGG;
     for (int c = 0; c <= 18; ++c)
-        if (c != 1)
+        if (c != 1) {
             EXPECT_EQ(lgg.Cells(c, 0), form->LG->Cells(c, 0)) << "column " << c;
+        }
     EXPECT_EQ(lgg.Cells(18, 0), "Total over 155");
     EXPECT_EQ(lgg.Cell(1, 0).AsInteger(), 42);
     EXPECT_EQ(lgg.Cell(1, 0).Hint(), "Italy. Serie A");

@@ -81,8 +81,9 @@ TEST(FlagImages, CarryTheMeaningOfTheirIndex)
     // index shifted by one would show up here.
     for (int i = 0; i < 110; ++i)
         for (int j = i + 1; j < 110; ++j)
-            if (!(i == 49 && j == 102) && !(i == 11 && j == 103))
+            if (!(i == 49 && j == 102) && !(i == 11 && j == 103)) {
                 EXPECT_NE(image(i), image(j)) << i << " and " << j;
+            }
 }
 
 TEST(TabImages, FirstIsEmptyAndTheOthersShowSomething)

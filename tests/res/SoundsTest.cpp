@@ -70,8 +70,9 @@ TEST(ResourceLookup, IgnoresCaseButKeepsTypesApart)
     for (const Case& c : cases) {
         const QByteArray data = FindResourceData(QString::fromLatin1(c.name), QString::fromLatin1(c.type));
         EXPECT_EQ(data == zvuk1, c.found) << c.name << " as " << c.type;
-        if (!c.found)
+        if (!c.found) {
             EXPECT_TRUE(data.isEmpty()) << c.name << " as " << c.type;
+        }
     }
     EXPECT_NE(FindResourceData(QStringLiteral("zvuk2"), QStringLiteral("WAVE")), zvuk1);
 }

@@ -49,4 +49,4 @@ INSTANTIATE_TEST_SUITE_P(
                       BukCase{"MatchWithLines", {{"A1", kLinesB}, {"M7", kLinesA}, {"B1", kLinesB}}, 1, kLinesA},
                       BukCase{"LastOfTwoWins", {{"M7", kLinesB}, {"M7", kLinesA}}, 1, kLinesA},
                       BukCase{"IdMatchesExactly", {{"M70", kLinesA}, {"m7", kLinesA}}, 1, kNoLines}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });

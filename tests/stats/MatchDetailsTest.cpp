@@ -149,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(Odds, KFGridTest,
                                            OddsCase{"OwnOdds", "1.55", "2.45", "1.55", "2.45"},
                                            OddsCase{"DashWithBlanks", " - ", "--", "1.70", "--"},
                                            OddsCase{"EmptyStaysEmpty", "", "-", "", "2.20"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 // ---- league-table titles ----
 
@@ -189,7 +189,7 @@ INSTANTIATE_TEST_SUITE_P(Countries, TableTitleTest,
                                            TableCase{"NotInFlagTable", "Atlantis", "Unknown", 0},
                                            TableCase{"WrongCase", "spain", "Unknown", 0},
                                            TableCase{"NoTable", std::nullopt, "Unknown", 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 // ---- forecast labels ----
 
@@ -226,7 +226,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ForecastCase{"Negative", "-5", "10", "", "Total Forecast: 5", "%"},
                       ForecastCase{"NoOverflow", "2147483647", "2147483647", "62", "Total Forecast: 4294967294",
                                    "62%"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 // ---- the four handlers ----
 
@@ -266,7 +266,7 @@ INSTANTIATE_TEST_SUITE_P(Grids, HandlerTest,
                          ::testing::Values(HandlerCase{"RX", "", "", false}, HandlerCase{"RG", "", "", true},
                                            HandlerCase{"LG", "61:58", "3Q - 07:12", true},
                                            HandlerCase{"LGG", "61:58", "3Q - 07:12", true}),
-                         [](const auto& info) { return std::string(info.param.grid); });
+                         [](const auto& testCase) { return std::string(testCase.param.grid); });
 
 TEST_F(StatsTest, BetRowStillShowsItsMatchAfterTheLiveListWasRebuilt)
 {

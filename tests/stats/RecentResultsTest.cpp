@@ -56,8 +56,9 @@ TEST_P(ResultListTest, EightResultsFillEightRowsAndSixStripCells)
         }
     }
     for (TDataGrid* other : {form->LGrid1, form->LGrid2, form->HX})
-        if (other != &grid)
+        if (other != &grid) {
             EXPECT_EQ(other->RowCount(), 0) << other->objectName().toStdString();
+        }
 
     const std::string p = c.prefix;
     EXPECT_EQ(form->SG->Cells(1, c.sgRow), QString::fromStdString(p + "-pct%"));
@@ -71,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ListCase{"Home", "Latest1", "stat1", "l1", 1, "W", "L", &TForm1::LGrid1, &TForm1::LG1},
                       ListCase{"Away", "Latest2", "stat2", "l2", 2, "W", "L", &TForm1::LGrid2, &TForm1::LG2},
                       ListCase{"HeadToHead", "H2H", "stat0", "h2h", 0, "1", "2", &TForm1::HX, &TForm1::LG3}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(StatsTest, ForeignCodeLeavesRezEmptyButShowsInTheStripUncoloured)
 {

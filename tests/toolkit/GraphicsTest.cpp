@@ -17,8 +17,9 @@ TEST(Graphics, DirectColoursAreBlueGreenRed)
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ColorToQColor(c.value), c.expected) << std::hex << c.value;
-        if (!IsSysColor(c.value))
+        if (!IsSysColor(c.value)) {
             EXPECT_EQ(QColorToColor(c.expected), c.value);
+        }
     }
 }
 

@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StartCase{"Empty", QByteArray(), "", "", true},
                       StartCase{"Cyrillic1251", QByteArray("\xC8\xE2\xE0\xED\r\n\xEF\r\n"), QStringLiteral("Иван"),
                                 QStringLiteral("п"), true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 // ---- login outcomes ----
 
@@ -141,7 +141,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "Update Programm from www.hoopline.test\rОбновите программу с сайта!", true},
         LoginCase{"MarkerRedirect", TDemoReply{.status = 302, .headers = {{"Location", "/"}}}, {}, false, true,
                   "Hoopline (Demo account, subscription until 31.12.2027)", "", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(WindowTest, OutdatedVersionOpensTheDownloadPageAndCloses)
 {
