@@ -1,13 +1,8 @@
 #pragma once
-// A logged-out main window against the in-process demo service, whose line and
-// live lists the tests script document by document.
-#include "app/Unit1.h"
-#include "demo/DemoService.h"
-#include "toolkit/Dialogs.h"
+// The main window fixture, logged out and not shown, whose line and live lists
+// the tests script document by document.
+#include "tests/window/WindowFixture.h"
 
-#include <QDir>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,24 +31,14 @@ inline std::string Document(const std::vector<std::string>& matches)
 }
 }  // namespace lists
 
-class ListsTest : public ::testing::Test {
+class ListsTest : public WindowTest {
 protected:
     void SetUp() override
     {
-        oldDir_ = QDir::currentPath();
-        ASSERT_TRUE(dir_.isValid());
-        QDir::setCurrent(dir_.path());
-        SetMessageHook([this](const QString& text, TMsgKind) { messages.append(text); });
+        WindowTest::SetUp();
         form = std::make_unique<TForm1>(TServiceUrls(demo.Host(), "www.hoopline.test"));
         form->PlaySound = [this](std::string_view name) { sounds.emplace_back(name); };
         form->SessionLogin = form->SessionPassword = "demo";
-    }
-
-    void TearDown() override
-    {
-        form.reset();
-        SetMessageHook({});
-        QDir::setCurrent(oldDir_);
     }
 
     void ScriptLine(const std::string& body) { demo.Script(lists::kLinePath, {.body = body}); }
@@ -67,12 +52,5 @@ protected:
         return n;
     }
 
-    TDemoService demo;
-    std::unique_ptr<TForm1> form;
-    QStringList messages;
     std::vector<std::string> sounds;
-
-private:
-    QTemporaryDir dir_;
-    QString oldDir_;
 };
