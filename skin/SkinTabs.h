@@ -145,6 +145,8 @@ public:
     int FirstTab() const { return firstTab_; }
 
     void SkinChanged() override;
+    // Font and colour of a tab's caption in the given state.
+    TFontDesc TabFont(bool active, bool hot) const;
 
     TDrawSkinTabEvent OnDrawSkinTab;
     TNotifyEvent OnChange;
@@ -177,7 +179,6 @@ private:
     int TabAt(QPoint p) const;
     void SetHotTab(int i);
     int TabWidth(const TskSkinCustomTabSheet* page) const;
-    TFontDesc TabFont(bool active, bool hot) const;
     void DrawSkinnedTabs(QPainter& p, const TskDataSkinTabControl& d);
     void DrawDefaultTabs(QPainter& p);
     void DrawTab(QPainter& p, int visibleIndex, const QRect& r, bool active, bool hot);
