@@ -151,20 +151,20 @@ TskResizeMode SkinResizeMode(const TskDataSkinCustomControl& d)
     return rmFixed;
 }
 
-TskNinePiece SkinNinePiece(const TskDataSkinCustomControl& d, const TskRect& rect)
+TskNinePiece SkinNinePiece(const TskCornerKeys& corners, const TskStretchKeys& stretch,
+                           const TskRect& rect, const TskRect& client)
 {
     TskNinePiece cut;
     cut.rect = rect.ToQRect();
-    cut.leftTop = Q(d.lefttoppoint);
-    cut.rightTop = Q(d.righttoppoint);
-    cut.leftBottom = Q(d.leftbottompoint);
-    cut.rightBottom = Q(d.rightbottompoint);
-    cut.client = d.clientrect.ToQRect();
-    cut.leftStretch = d.leftstretch;
-    cut.topStretch = d.topstretch;
-    cut.rightStretch = d.rightstretch;
-    cut.bottomStretch = d.bottomstretch;
-    cut.clientStretch = d.stretcheffect;
+    cut.leftTop = Q(corners.lefttoppoint);
+    cut.rightTop = Q(corners.righttoppoint);
+    cut.leftBottom = Q(corners.leftbottompoint);
+    cut.rightBottom = Q(corners.rightbottompoint);
+    cut.client = client.ToQRect();
+    cut.leftStretch = stretch.leftstretch;
+    cut.topStretch = stretch.topstretch;
+    cut.rightStretch = stretch.rightstretch;
+    cut.bottomStretch = stretch.bottomstretch;
     return cut;
 }
 
@@ -191,7 +191,9 @@ void DrawSkinRect(QPainter& p, const QImage& picture, const TskDataSkinCustomCon
     case rmNinePiece:
         if (d.rightbottompoint.X == d.lefttoppoint.X || d.rightbottompoint.Y == d.lefttoppoint.Y)
             return;
-        DrawSkinNinePiece(p, picture, SkinNinePiece(d, rect), dest);
+        TskNinePiece cut = SkinNinePiece(d, d, rect, d.clientrect);
+        cut.clientStretch = d.stretcheffect;
+        DrawSkinNinePiece(p, picture, cut, dest);
         return;
     }
 }
@@ -478,8 +480,7 @@ void TskSkinPanel::DrawSkinImage(QPainter& p)
         TileSkinPiece(p, picture, client, rect(), {0, 0});
     } else {
         // Only the frame strips are composed; the client piece is tiled straight in.
-        TskNinePiece cut = SkinNinePiece(*d, d->skinrect);
-        cut.clientStretch = false;
+        const TskNinePiece cut = SkinNinePiece(*d, *d, d->skinrect, d->clientrect);
         DrawSkinNinePiece(p, picture, cut, rect());
     }
     DrawSkinCaption(p, *d);

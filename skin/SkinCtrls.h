@@ -119,9 +119,10 @@ enum TskResizeMode {
 };
 TskResizeMode SkinResizeMode(const TskDataSkinCustomControl& d);
 
-// The skin rect of `d` cut for the compositor, with `rect` standing in for
-// the skin rect (a state picture of the same size).
-TskNinePiece SkinNinePiece(const TskDataSkinCustomControl& d, const TskRect& rect);
+// `rect` of a picture cut for the compositor by a definition's corner points,
+// client rect and stretch flags.
+TskNinePiece SkinNinePiece(const TskCornerKeys& corners, const TskStretchKeys& stretch,
+                           const TskRect& rect, const TskRect& client);
 
 // Draws `rect` of `picture` into `dest` by the resize-mode rules of `d`.
 void DrawSkinRect(QPainter& p, const QImage& picture, const TskDataSkinCustomControl& d,

@@ -459,17 +459,7 @@ void TskSkinPageControl::DrawSkinnedTabs(QPainter& p, const TskDataSkinTabContro
     const QRect frame = DisplayRect().adjusted(-c.Left, -c.Top, d.skinrect.Width() - c.Right,
                                                d.skinrect.Height() - c.Bottom);
     // The border, cut from the skin rect like the window frame.
-    TskNinePiece cut;
-    cut.rect = d.skinrect.ToQRect();
-    cut.leftTop = {d.lefttoppoint.X, d.lefttoppoint.Y};
-    cut.rightTop = {d.righttoppoint.X, d.righttoppoint.Y};
-    cut.leftBottom = {d.leftbottompoint.X, d.leftbottompoint.Y};
-    cut.rightBottom = {d.rightbottompoint.X, d.rightbottompoint.Y};
-    cut.client = c.ToQRect();
-    cut.leftStretch = d.leftstretch;
-    cut.topStretch = d.topstretch;
-    cut.rightStretch = d.rightstretch;
-    cut.bottomStretch = d.bottomstretch;
+    TskNinePiece cut = SkinNinePiece(d, d, d.skinrect, c);
     cut.tileFromStart = true;
     DrawSkinFrame(p, picture, cut, frame);
 
