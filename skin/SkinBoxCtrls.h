@@ -98,6 +98,8 @@ public:
     TNotifyEvent OnChange;
 
 protected:
+    // The built-in look until the skinned edit picture is drawn.
+    bool Accepts(const TskDataSkinControl&) const override { return false; }
     void DrawDefaultImage(QPainter& p) override;
     void keyPressEvent(QKeyEvent*) override;
     void mousePressEvent(QMouseEvent*) override;

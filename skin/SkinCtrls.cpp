@@ -4,6 +4,7 @@
 #include "toolkit/Dialogs.h"
 #include "toolkit/ImageList.h"
 
+#include <QBitmap>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -42,11 +43,45 @@ void TskSkinProperties::SetAlphaBlendValue(int v)
     Repaint();
 }
 
+void TskSkinProperties::SkinChanging()
+{
+    skinIndex_ = -1;
+    resolved_ = false;
+}
+
 void TskSkinProperties::SkinChanged()
 {
-    // No skin is loaded into the controls yet: they keep the built-in look.
-    skinIndex_ = -1;
+    skinIndex_ = FindDefinition();
+    resolved_ = skinData_ && !skinData_->IsEmpty();
     Repaint();
+}
+
+void TskSkinProperties::EnsureResolved()
+{
+    if (!resolved_ && skinData_ && !skinData_->IsEmpty() && !skinData_->IsChanging())
+        SkinChanged();
+}
+
+int TskSkinProperties::FindDefinition() const
+{
+    if (!skinData_ || skinData_->IsEmpty())
+        return -1;
+    const int index = skinData_->IndexOfControl(skinDataName_);
+    const TskDataSkinControl* d = skinData_->Control(index);
+    return d && Accepts(*d) ? index : -1;
+}
+
+bool TskSkinProperties::Accepts(const TskDataSkinControl&) const
+{
+    return true;
+}
+
+const TskDataSkinControl* TskSkinProperties::Definition() const
+{
+    // Looked up by index: a skin replaced without the relay yields null, never a stale pointer.
+    if (skinIndex_ < 0 || !skinData_ || skinData_->IsEmpty())
+        return nullptr;
+    return skinData_->Control(skinIndex_);
 }
 
 // ---- TskSkinControl ----
@@ -55,13 +90,16 @@ TskSkinControl::TskSkinControl(QWidget* parent) : QWidget(parent) {}
 
 void TskSkinControl::paintEvent(QPaintEvent*)
 {
+    EnsureResolved();
     if (width() < 1 || height() < 1)
         return;
-    QImage buffer(size(), QImage::Format_ARGB32_Premultiplied);
+    const qreal dpr = devicePixelRatioF();
+    QImage buffer(size() * dpr, QImage::Format_ARGB32_Premultiplied);
+    buffer.setDevicePixelRatio(dpr);
     buffer.fill(Qt::transparent);
     {
         QPainter bp(&buffer);
-        if (SkinIndex() >= 0)
+        if (Definition())
             DrawSkinImage(bp);
         else if (DrawDefault())
             DrawDefaultImage(bp);
@@ -93,6 +131,73 @@ void TskSkinControl::DrawDefaultImage(QPainter& p)
 
 TskGraphicSkinControl::TskGraphicSkinControl(QWidget* parent) : TskSkinControl(parent) {}
 
+// ---- resize modes ----
+
+namespace {
+QPoint Q(const TskPoint& pt) { return {pt.X, pt.Y}; }
+bool NonZero(const TskPoint& pt) { return pt.X != 0 || pt.Y != 0; }
+}  // namespace
+
+TskResizeMode SkinResizeMode(const TskDataSkinCustomControl& d)
+{
+    if (d.skinrect.IsEmpty())
+        return rmNone;
+    if (d.rightbottompoint.X != 0 && d.rightbottompoint.Y != 0)
+        return rmNinePiece;
+    if (NonZero(d.righttoppoint))
+        return rmHorizontal;
+    if (NonZero(d.leftbottompoint))
+        return rmVertical;
+    return rmFixed;
+}
+
+TskNinePiece SkinNinePiece(const TskCornerKeys& corners, const TskStretchKeys& stretch,
+                           const TskRect& rect, const TskRect& client)
+{
+    TskNinePiece cut;
+    cut.rect = rect.ToQRect();
+    cut.leftTop = Q(corners.lefttoppoint);
+    cut.rightTop = Q(corners.righttoppoint);
+    cut.leftBottom = Q(corners.leftbottompoint);
+    cut.rightBottom = Q(corners.rightbottompoint);
+    cut.client = client.ToQRect();
+    cut.leftStretch = stretch.leftstretch;
+    cut.topStretch = stretch.topstretch;
+    cut.rightStretch = stretch.rightstretch;
+    cut.bottomStretch = stretch.bottomstretch;
+    return cut;
+}
+
+void DrawSkinRect(QPainter& p, const QImage& picture, const TskDataSkinCustomControl& d,
+                  const TskRect& rect, const QRect& dest)
+{
+    const QRect piece = rect.ToQRect();
+    switch (SkinResizeMode(d)) {
+    case rmNone:
+        return;
+    case rmFixed:
+        DrawSkinPiece(p, picture, piece, QRect(dest.topLeft(), piece.size()));
+        return;
+    case rmHorizontal:
+        DrawSkinStrip(p, picture,
+                      {piece, d.lefttoppoint.X, rect.Width() - d.righttoppoint.X, d.stretcheffect},
+                      dest, Qt::Horizontal);
+        return;
+    case rmVertical:
+        DrawSkinStrip(p, picture,
+                      {piece, d.lefttoppoint.Y, rect.Height() - d.leftbottompoint.Y, d.stretcheffect},
+                      dest, Qt::Vertical);
+        return;
+    case rmNinePiece:
+        if (d.rightbottompoint.X == d.lefttoppoint.X || d.rightbottompoint.Y == d.lefttoppoint.Y)
+            return;
+        TskNinePiece cut = SkinNinePiece(d, d, rect, d.clientrect);
+        cut.clientStretch = d.stretcheffect;
+        DrawSkinNinePiece(p, picture, cut, dest);
+        return;
+    }
+}
+
 // ---- TskSkinCustomControl ----
 
 TskSkinCustomControl::TskSkinCustomControl(QWidget* parent) : TskSkinControl(parent) {}
@@ -101,6 +206,7 @@ void TskSkinCustomControl::SetDefaultFont(const TFontDesc& f)
 {
     defaultFont_ = f;
     setFont(MakeFont(f));
+    DefaultFontChanged();
     update();
 }
 
@@ -110,11 +216,113 @@ void TskSkinCustomControl::SetUseSkinFont(bool v)
     update();
 }
 
+bool TskSkinCustomControl::Accepts(const TskDataSkinControl& d) const
+{
+    return dynamic_cast<const TskDataSkinCustomControl*>(&d) != nullptr;
+}
+
+TskResizeMode TskSkinCustomControl::ResizeMode() const
+{
+    const TskDataSkinCustomControl* d = CustomDefinition();
+    return d ? SkinResizeMode(*d) : rmNone;
+}
+
+Qt::Orientations TskSkinCustomControl::SkinFixedSides() const
+{
+    switch (ResizeMode()) {
+    case rmHorizontal: return Qt::Vertical;
+    case rmVertical: return Qt::Horizontal;
+    case rmFixed: return Qt::Horizontal | Qt::Vertical;
+    default: return {};
+    }
+}
+
+QSize TskSkinCustomControl::CalcSkinSize(QSize proposed) const
+{
+    const TskDataSkinCustomControl* d = CustomDefinition();
+    if (!d)
+        return proposed;
+    const Qt::Orientations fixed = SkinFixedSides();
+    return {fixed & Qt::Horizontal ? d->skinrect.Width() : proposed.width(),
+            fixed & Qt::Vertical ? d->skinrect.Height() : proposed.height()};
+}
+
+QRect TskSkinCustomControl::SkinClientRect() const
+{
+    const TskDataSkinCustomControl* d = CustomDefinition();
+    if (!d)
+        return {};
+    const TskRect& c = d->clientrect;
+    const int dx = width() - d->skinrect.Width();
+    const int dy = height() - d->skinrect.Height();
+    return QRect(QPoint(c.Left, c.Top), QPoint(c.Right + dx - 1, c.Bottom + dy - 1));
+}
+
+QImage TskSkinCustomControl::SkinPicture() const
+{
+    const TskDataSkinCustomControl* d = CustomDefinition();
+    return d ? SkinData()->ActivePicture(d->pictureindex) : QImage();
+}
+
+void TskSkinCustomControl::DrawSkinImage(QPainter& p)
+{
+    if (const TskDataSkinCustomControl* d = CustomDefinition())
+        DrawSkinRect(p, SkinPicture(), *d, d->skinrect, rect());
+}
+
 void TskSkinCustomControl::SkinChanged()
 {
     TskSkinProperties::SkinChanged();
-    if (SkinIndex() < 0 && (defaultWidth_ > 0 || defaultHeight_ > 0))
-        resize(defaultWidth_ > 0 ? defaultWidth_ : width(), defaultHeight_ > 0 ? defaultHeight_ : height());
+    ApplySkinSize();
+    UpdateRegion();
+}
+
+void TskSkinCustomControl::ApplySkinSize()
+{
+    // The size rule holds for every later move too: Qt bounds each geometry
+    // change by these limits.
+    const Qt::Orientations fixed = CustomDefinition() ? SkinFixedSides() : Qt::Orientations();
+    const QSize skin = CalcSkinSize(size());
+    for (const Qt::Orientation o : {Qt::Horizontal, Qt::Vertical}) {
+        const bool horizontal = o == Qt::Horizontal;
+        if (fixed & o) {
+            horizontal ? setFixedWidth(skin.width()) : setFixedHeight(skin.height());
+        } else if (constrained_ & o) {
+            horizontal ? setMinimumWidth(0) : setMinimumHeight(0);
+            horizontal ? setMaximumWidth(QWIDGETSIZE_MAX) : setMaximumHeight(QWIDGETSIZE_MAX);
+        }
+    }
+    constrained_ = fixed;
+    if (!CustomDefinition() && (defaultWidth_ > 0 || defaultHeight_ > 0))
+        resize(defaultWidth_ > 0 ? defaultWidth_ : width(),
+               defaultHeight_ > 0 ? defaultHeight_ : height());
+}
+
+void TskSkinCustomControl::resizeEvent(QResizeEvent* e)
+{
+    TskSkinControl::resizeEvent(e);
+    UpdateRegion();
+}
+
+void TskSkinCustomControl::UpdateRegion()
+{
+    const TskDataSkinCustomControl* d = CustomDefinition();
+    const QImage mask = d ? SkinData()->ActivePicture(d->maskpictureindex) : QImage();
+    if (mask.isNull() || width() < 1 || height() < 1) {
+        if (masked_)
+            clearMask();
+        masked_ = false;
+        return;
+    }
+    // The mask is cut like the picture; its white pixels fall outside the region.
+    QImage shape(size(), QImage::Format_RGB32);
+    shape.fill(Qt::white);
+    {
+        QPainter p(&shape);
+        DrawSkinRect(p, mask, *d, d->skinrect, shape.rect());
+    }
+    setMask(QBitmap::fromImage(shape.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskOutColor)));
+    masked_ = true;
 }
 
 QColor TskSkinCustomControl::TextColor() const
@@ -216,11 +424,32 @@ void TskSkinPanel::SetCaption(const QString& c)
     update();
 }
 
+bool TskSkinPanel::Accepts(const TskDataSkinControl& d) const
+{
+    return dynamic_cast<const TskDataSkinPanelControl*>(&d) != nullptr;
+}
+
+void TskSkinPanel::SkinChanged()
+{
+    TskSkinCustomControl::SkinChanged();
+    UpdateChildArea();
+}
+
 void TskSkinPanel::UpdateChildArea()
 {
-    // Children are docked inside the frame, and below the caption bar in caption mode.
-    const int m = borderStyle_ == bvNone ? 0 : 1;
-    setContentsMargins(m, m + (captionMode_ ? defaultCaptionHeight_ : 0), m, m);
+    const TskDataSkinCustomControl* d = CustomDefinition();
+    if (d && ResizeMode() != rmNone) {
+        // Children lie in the client rect; a frameless nine-piece panel is all client.
+        const bool whole = borderStyle_ == bvNone && !captionMode_ && ResizeMode() == rmNinePiece;
+        const TskRect& c = d->clientrect;
+        whole ? setContentsMargins(0, 0, 0, 0)
+              : setContentsMargins(c.Left, c.Top, d->skinrect.Width() - c.Right,
+                                   d->skinrect.Height() - c.Bottom);
+    } else {
+        // Docked inside the frame, and below the caption bar in caption mode.
+        const int m = borderStyle_ == bvNone ? 0 : 1;
+        setContentsMargins(m, m + (captionMode_ ? defaultCaptionHeight_ : 0), m, m);
+    }
     AlignControls(this);
 }
 
@@ -237,12 +466,59 @@ void TskSkinPanel::DrawDefaultImage(QPainter& p)
     p.drawText(bar.adjusted(4, 0, -4, 0), HAlign(defaultAlignment_) | Qt::AlignVCenter, caption_);
 }
 
+void TskSkinPanel::DrawSkinImage(QPainter& p)
+{
+    const auto* d = DefinitionAs<TskDataSkinPanelControl>();
+    const QImage background = SkinData()->ActivePicture(d->bgpictureindex);
+    const QImage picture = SkinPicture();
+    if (!background.isNull()) {
+        TileSkinPiece(p, background, background.rect(), rect(), {0, 0});
+    } else if (ResizeMode() != rmNinePiece) {
+        TskSkinCustomControl::DrawSkinImage(p);
+    } else if (borderStyle_ == bvNone && !captionMode_) {
+        const QRect client = d->clientrect.ToQRect().translated(d->skinrect.Left, d->skinrect.Top);
+        TileSkinPiece(p, picture, client, rect(), {0, 0});
+    } else {
+        // Only the frame strips are composed; the client piece is tiled straight in.
+        const TskNinePiece cut = SkinNinePiece(*d, *d, d->skinrect, d->clientrect);
+        DrawSkinNinePiece(p, picture, cut, rect());
+    }
+    DrawSkinCaption(p, *d);
+}
+
+void TskSkinPanel::DrawSkinCaption(QPainter& p, const TskDataSkinPanelControl& d)
+{
+    if (d.captionrect.IsEmpty() || caption_.isEmpty())
+        return;
+    QRect r = d.captionrect.ToQRect();
+    r.setRight(r.right() + width() - d.skinrect.Width());
+    if (checkedMode_) {
+        const TskRect& box = checked_ ? d.checkimagerect : d.uncheckimagerect;
+        const QRect piece = box.ToQRect();
+        DrawSkinPiece(p, SkinPicture(), piece,
+                      QRect(QPoint(r.left(), r.top() + r.height() / 2 - piece.height() / 2),
+                            piece.size()));
+        r.setLeft(r.left() + piece.width() + spacing_);
+    }
+    TFontDesc font = UseSkinFont() ? d.FontDesc() : DefaultFont();
+    font.Color = d.fontcolor;
+    p.setFont(MakeFont(font));
+    p.setPen(ColorToQColor(font.Color));
+    p.drawText(r, HAlign(d.alignment) | Qt::AlignVCenter | Qt::TextSingleLine, caption_);
+}
+
 // ---- TskSkinLabel ----
 
 TskSkinLabel::TskSkinLabel(QWidget* parent) : TskSkinCustomControl(parent)
 {
     SetSkinDataName(QStringLiteral("label"));
     resize(75, 21);
+}
+
+void TskSkinLabel::SetUseSkinSize(bool v)
+{
+    useSkinSize_ = v;
+    SkinChanged();
 }
 
 void TskSkinLabel::SetUseSkinFontColor(bool v)
@@ -278,25 +554,68 @@ void TskSkinLabel::SetCaption(const QString& c)
     update();
 }
 
+bool TskSkinLabel::Accepts(const TskDataSkinControl& d) const
+{
+    return dynamic_cast<const TskDataSkinLabelControl*>(&d) != nullptr;
+}
+
+Qt::Orientations TskSkinLabel::SkinFixedSides() const
+{
+    return useSkinSize_ ? TskSkinCustomControl::SkinFixedSides() : Qt::Orientations();
+}
+
+TFontDesc TskSkinLabel::CaptionFont() const
+{
+    TFontDesc f = DefaultFont();
+    if (const auto* d = DefinitionAs<TskDataSkinLabelControl>()) {
+        if (UseSkinFont())
+            f = d->FontDesc();
+        f.Color = d->fontcolor;
+    }
+    if (!useSkinFontColor_)
+        f.Color = DefaultFont().Color;
+    return f;
+}
+
 void TskSkinLabel::AdjustSize()
 {
     const TAlign a = GetAlign(this);
     if (!autoSize_ || a == alTop || a == alBottom || a == alClient)
         return;
-    const int textWidth = QFontMetrics(TextFont()).horizontalAdvance(caption_);
-    if (textWidth + 4 > width())
-        resize(textWidth + 4, height());
+    const int textWidth = QFontMetrics(MakeFont(CaptionFont())).horizontalAdvance(caption_);
+    const int grow = Definition() ? textWidth - SkinClientRect().width() : textWidth + 4 - width();
+    if (grow > 0)
+        resize(width() + grow, height());
+}
+
+void TskSkinLabel::DrawCaption(QPainter& p, const QRect& r) const
+{
+    const QFont font = MakeFont(CaptionFont());
+    const QFontMetrics fm(font);
+    const int textWidth = fm.horizontalAdvance(caption_);
+    const int x = alignment_ == taRightJustify ? r.right() + 1 - textWidth
+                  : alignment_ == taCenter     ? r.left() + (r.width() - textWidth) / 2
+                                               : r.left();
+    const int y = r.top() + r.height() / 2 - fm.height() / 2;
+    p.save();
+    p.setClipRect(r);
+    p.setFont(font);
+    p.setPen(isEnabled() ? ColorToQColor(CaptionFont().Color) : ColorToQColor(clGrayText));
+    p.drawText(x, y + fm.ascent(), caption_);
+    p.restore();
 }
 
 void TskSkinLabel::DrawDefaultImage(QPainter& p)
 {
     p.fillRect(rect(), ColorToQColor(clBtnFace));
     DrawBevelFrame(p, rect(), borderStyle_);
-    const QRect r = rect().adjusted(2, 2, -2, -2);
-    p.setClipRect(r);
-    p.setFont(TextFont());
-    p.setPen(TextColor());
-    p.drawText(r, HAlign(alignment_) | Qt::AlignVCenter | Qt::TextSingleLine, caption_);
+    DrawCaption(p, rect().adjusted(2, 2, -2, -2));
+}
+
+void TskSkinLabel::DrawSkinImage(QPainter& p)
+{
+    TskSkinCustomControl::DrawSkinImage(p);
+    DrawCaption(p, SkinClientRect());
 }
 
 // ---- TskSkinStdLabel ----
@@ -351,22 +670,38 @@ void TskSkinStdLabel::SetUseSkinColor(bool v)
     update();
 }
 
+bool TskSkinStdLabel::Accepts(const TskDataSkinControl& d) const
+{
+    return dynamic_cast<const TskDataSkinStdLabelControl*>(&d) != nullptr;
+}
+
 TFontDesc TskSkinStdLabel::DrawFont() const
 {
-    return useSkinFont_ ? defaultFont_ : font_;
+    const TskDataSkinStdLabelControl* d = LabelDefinition();
+    if (!d)
+        return useSkinFont_ ? defaultFont_ : font_;
+    TFontDesc f = font_;
+    if (useSkinFont_)
+        f = {d->fontname, d->fontheight, d->fontstyle, font_.Color};
+    if (useSkinColor_)
+        f.Color = d->fontcolor;
+    return f;
 }
 
 void TskSkinStdLabel::paintEvent(QPaintEvent*)
 {
+    EnsureResolved();
     QPainter p(this);
     const TFontDesc f = DrawFont();
     p.setFont(MakeFont(f));
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
     if (!isEnabled()) {
         // Embossed: highlight 1 pixel down-right, then the shadow in place.
-        p.setPen(ColorToQColor(clBtnHighlight));
+        const bool skinned = LabelDefinition() != nullptr;
+        const TskSkinColors* colors = skinned ? &SkinData()->SkinColors() : nullptr;
+        p.setPen(ColorToQColor(colors ? colors->cbtnhighlight : clBtnHighlight));
         p.drawText(rect().translated(1, 1), flags, caption_);
-        p.setPen(ColorToQColor(clBtnShadow));
+        p.setPen(ColorToQColor(colors ? colors->cbtnshadow : clBtnShadow));
     } else {
         p.setPen(ColorToQColor(f.Color));
     }
@@ -396,10 +731,19 @@ void TskSkinLinkLabel::SetDefaultActiveFontColor(TColor c)
 
 TFontDesc TskSkinLinkLabel::DrawFont() const
 {
-    TFontDesc f = TskSkinStdLabel::DrawFont();
-    f.Style |= fsUnderline;
-    if (hot_)
-        f.Color = defaultActiveFontColor_;
+    const TskDataSkinStdLabelControl* d = LabelDefinition();
+    if (!d) {
+        TFontDesc f = UseSkinFont() ? DefaultFont() : Font();
+        f.Style |= fsUnderline;
+        if (hot_)
+            f.Color = defaultActiveFontColor_;
+        return f;
+    }
+    TFontDesc f = Font();
+    if (UseSkinFont())
+        f = {d->fontname, d->fontheight, d->fontstyle, f.Color};
+    f.Style = useUnderLine_ ? (f.Style | fsUnderline) : (f.Style & ~fsUnderline);
+    f.Color = hot_ ? d->activefontcolor : d->fontcolor;
     return f;
 }
 
@@ -491,27 +835,66 @@ void TskSkinShadowLabel::AdjustSize()
         resize(s);
 }
 
-void TskSkinShadowLabel::DrawDefaultImage(QPainter& p)
+bool TskSkinShadowLabel::Accepts(const TskDataSkinControl& d) const
 {
-    const QRect textRect = rect().adjusted(0, 0, -3, -3);
-    const QFont font = MakeFont(font_);
-    // The shadow: the caption offset by 1 and 2 pixels, darkening the background by 0.3.
-    QImage mask(size(), QImage::Format_ARGB32_Premultiplied);
-    mask.fill(Qt::transparent);
+    return dynamic_cast<const TskDataSkinStdLabelControl*>(&d) != nullptr;
+}
+
+QImage TskSkinShadowLabel::ShadowShade() const
+{
+    const qreal dpr = devicePixelRatioF();
+    // The shadow mask: the caption in black, 1 and 2 pixels down-right, on white.
+    QImage mask(size() * dpr, QImage::Format_RGB32);
+    mask.setDevicePixelRatio(dpr);
+    mask.fill(Qt::white);
     {
         QPainter mp(&mask);
-        mp.setFont(font);
+        mp.setFont(MakeFont(font_));
         mp.setPen(Qt::black);
+        const QRect textRect = rect().adjusted(0, 0, -3, -3);
         mp.drawText(textRect.translated(1, 1), TextFlags(), caption_);
         mp.drawText(textRect.translated(2, 2), TextFlags(), caption_);
     }
-    p.save();
-    p.setOpacity(0.3);
-    p.drawImage(0, 0, mask);
-    p.restore();
-    p.setFont(font);
-    p.setPen(isEnabled() ? ColorToQColor(font_.Color) : ColorToQColor(clGrayText));
-    p.drawText(textRect, TextFlags(), caption_);
+    // Shade multiplied into the background: 0.7 under the mask; at its edge
+    // (a clear diagonal neighbour) the mean of the four diagonal neighbours'
+    // shades, which softens the outline over any even background.
+    const int w = mask.width();
+    const int h = mask.height();
+    auto masked = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < w && y < h && (mask.pixel(x, y) & RGB_MASK) != 0xFFFFFF;
+    };
+    constexpr int kDark = 179;  // round(0.7 * 255)
+    QImage shade(mask.size(), QImage::Format_RGB32);
+    shade.setDevicePixelRatio(dpr);
+    shade.fill(Qt::white);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            if (!masked(x, y))
+                continue;
+            int dark = 0;
+            for (const QPoint d : {QPoint(-1, -1), QPoint(1, -1), QPoint(-1, 1), QPoint(1, 1)})
+                dark += masked(x + d.x(), y + d.y()) ? 1 : 0;
+            const bool inner = x == 0 || y == 0 || x == w - 1 || y == h - 1 || dark == 4;
+            const int v = inner ? kDark : (dark * kDark + (4 - dark) * 255) / 4;
+            shade.setPixel(x, y, qRgb(v, v, v));
+        }
+    return shade;
+}
+
+void TskSkinShadowLabel::paintEvent(QPaintEvent*)
+{
+    if (width() < 1 || height() < 1)
+        return;
+    EnsureResolved();
+    QPainter p(this);
+    p.setCompositionMode(QPainter::CompositionMode_Multiply);
+    p.drawImage(0, 0, ShadowShade());
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    const auto* d = DefinitionAs<TskDataSkinStdLabelControl>();
+    const TColor color = useSkinColor_ && d ? d->fontcolor : font_.Color;
+    p.setFont(MakeFont(font_));
+    p.setPen(isEnabled() ? ColorToQColor(color) : ColorToQColor(clGrayText));
+    p.drawText(rect().adjusted(0, 0, -3, -3), TextFlags(), caption_);
 }
 
 // ---- TskSkinSplitter ----
@@ -519,6 +902,58 @@ void TskSkinShadowLabel::DrawDefaultImage(QPainter& p)
 TskSkinSplitter::TskSkinSplitter(QWidget* parent) : TSplitter(parent)
 {
     SetSkinDataName(QStringLiteral("vsplitter"));
+}
+
+void TskSkinSplitter::SetTransparent(bool v)
+{
+    transparent_ = v;
+    update();
+}
+
+bool TskSkinSplitter::Accepts(const TskDataSkinControl& d) const
+{
+    return dynamic_cast<const TskDataSkinSplitterControl*>(&d) != nullptr;
+}
+
+void TskSkinSplitter::SkinChanged()
+{
+    TskSkinProperties::SkinChanged();
+    // A splitter without skin data keeps the thickness it was given.
+    if (!SkinData())
+        return;
+    const auto* d = DefinitionAs<TskDataSkinSplitterControl>();
+    const int thickness = !d ? defaultSize_
+                          : Horizontal() ? d->skinrect.Height()
+                                         : d->skinrect.Width();
+    Horizontal() ? resize(width(), thickness) : resize(thickness, height());
+    if (parentWidget())
+        AlignControls(parentWidget());
+}
+
+void TskSkinSplitter::paintEvent(QPaintEvent* e)
+{
+    EnsureResolved();
+    const auto* d = DefinitionAs<TskDataSkinSplitterControl>();
+    if (!d || transparent_ || Align() == alClient) {
+        TSplitter::paintEvent(e);
+        return;
+    }
+    const QImage picture = SkinData()->ActivePicture(d->pictureindex);
+    QPainter p(this);
+    const TskRect& r = d->skinrect;
+    const TskStrip strip = Horizontal()
+        ? TskStrip{r.ToQRect(), d->lefttoppoint.X, r.Width() - d->righttoppoint.X, d->stretcheffect}
+        : TskStrip{r.ToQRect(), d->lefttoppoint.Y, r.Height() - d->leftbottompoint.Y,
+                   d->stretcheffect};
+    DrawSkinStrip(p, picture, strip, rect(), Horizontal() ? Qt::Horizontal : Qt::Vertical);
+    const QRect grip = d->gripperrect.ToQRect();
+    if (grip.isEmpty())
+        return;
+    const QPoint at(width() / 2 - grip.width() / 2, height() / 2 - grip.height() / 2);
+    if (d->grippertransparent)
+        p.drawImage(at, SkinPieceWithTransparentColor(picture, grip, ColorToQColor(d->grippertransparentcolor).rgb()));
+    else
+        DrawSkinPiece(p, picture, grip, QRect(at, grip.size()));
 }
 
 // ---- TskSkinButton ----

@@ -2,6 +2,8 @@
 // Skinned controls: the shared base, panels, labels, splitters, buttons and
 // the check box. Each names the skin definition it draws with (SkinDataName)
 // and draws a built-in look while no definition is in use.
+#include "skin/SkinData.h"
+#include "skin/SkinDraw.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/Graphics.h"
@@ -13,7 +15,6 @@
 #include <QWidget>
 #include <functional>
 
-class TskSkinData;
 class TImageList;
 class QPainter;
 
@@ -44,22 +45,39 @@ public:
     void SetUseSkinCursor(bool v) { useSkinCursor_ = v; }
 
     // Relay of skin changes: drop the definition, then look it up again.
-    virtual void SkinChanging() { skinIndex_ = -1; }
+    virtual void SkinChanging();
     virtual void SkinChanged();
+    // Looks the definition up when the skin was loaded after the last lookup
+    // and no relay has told this control yet; called before painting.
+    void EnsureResolved();
 
-protected:
     // Index of the definition in use (-1: the built-in look).
     int SkinIndex() const { return skinIndex_; }
+
+protected:
+    // Index of this control's definition in the skin, -1 when the skin is
+    // empty, lacks the name or holds a definition of another kind.
+    virtual int FindDefinition() const;
+    // Whether this control can draw with `d` (a definition of the right kind).
+    virtual bool Accepts(const TskDataSkinControl& d) const;
+    // The definition in use, or null.
+    const TskDataSkinControl* Definition() const;
+    template <class T>
+    const T* DefinitionAs() const
+    {
+        return dynamic_cast<const T*>(Definition());
+    }
     virtual void Repaint() = 0;
 
 private:
-    TskSkinData* skinData_ = nullptr;
+    QPointer<TskSkinData> skinData_;
     QString skinDataName_;
     bool drawDefault_ = true;
     bool alphaBlend_ = false;
     int alphaBlendValue_ = 200;
     bool useSkinCursor_ = false;
     int skinIndex_ = -1;
+    bool resolved_ = false;  // looked up in a loaded skin
 };
 
 // A windowed skinned control: paints into one off-screen picture of its own
@@ -91,6 +109,25 @@ public:
     explicit TskGraphicSkinControl(QWidget* parent = nullptr);
 };
 
+// How a control picture follows the control's size.
+enum TskResizeMode {
+    rmNone,        // no skin rect: no picture
+    rmNinePiece,   // any size: corners fixed, edges and centre tiled or stretched
+    rmHorizontal,  // height forced: fixed left and right parts, middle filled
+    rmVertical,    // width forced: fixed top and bottom parts, middle filled
+    rmFixed        // both forced: the skin rect as it is
+};
+TskResizeMode SkinResizeMode(const TskDataSkinCustomControl& d);
+
+// `rect` of a picture cut for the compositor by a definition's corner points,
+// client rect and stretch flags.
+TskNinePiece SkinNinePiece(const TskCornerKeys& corners, const TskStretchKeys& stretch,
+                           const TskRect& rect, const TskRect& client);
+
+// Draws `rect` of `picture` into `dest` by the resize-mode rules of `d`.
+void DrawSkinRect(QPainter& p, const QImage& picture, const TskDataSkinCustomControl& d,
+                  const TskRect& rect, const QRect& dest);
+
 class TskSkinCustomControl : public TskSkinControl {
     Q_OBJECT
 public:
@@ -106,17 +143,41 @@ public:
     void SetDefaultHeight(int v) { defaultHeight_ = v; }
 
     void SkinChanged() override;
+    // `proposed` adjusted to the definition in use (unchanged without one).
+    QSize CalcSkinSize(QSize proposed) const;
+    // The definition's client rect moved with the control's size (empty without one).
+    QRect SkinClientRect() const;
+    TskResizeMode ResizeMode() const;
 
 protected:
+    bool Accepts(const TskDataSkinControl& d) const override;
+    const TskDataSkinCustomControl* CustomDefinition() const
+    {
+        return DefinitionAs<TskDataSkinCustomControl>();
+    }
+    // The definition's picture (null when its index is out of range).
+    QImage SkinPicture() const;
+    void DrawSkinImage(QPainter& p) override;
+    void resizeEvent(QResizeEvent*) override;
+    // Dimensions the definition forces on the control.
+    virtual Qt::Orientations SkinFixedSides() const;
+    virtual void DefaultFontChanged() {}
+    // Window region from the definition's mask picture, or none.
+    void UpdateRegion();
+
     // The font and colour text is drawn with in the built-in look.
     QFont TextFont() const { return MakeFont(defaultFont_); }
     QColor TextColor() const;
 
 private:
+    void ApplySkinSize();
+
     TFontDesc defaultFont_;
     bool useSkinFont_ = true;
     int defaultWidth_ = 0;
     int defaultHeight_ = 0;
+    Qt::Orientations constrained_;
+    bool masked_ = false;
 };
 
 // Frame pen colours of the built-in looks, by border style.
@@ -158,11 +219,16 @@ public:
 
     TNotifyEvent OnChecked;
 
+    void SkinChanged() override;
+
 protected:
+    bool Accepts(const TskDataSkinControl& d) const override;
     void DrawDefaultImage(QPainter& p) override;
+    void DrawSkinImage(QPainter& p) override;
 
 private:
     void UpdateChildArea();
+    void DrawSkinCaption(QPainter& p, const TskDataSkinPanelControl& d);
 
     TskSkinBorderStyle borderStyle_ = bvFrame;
     bool captionMode_ = false;
@@ -186,7 +252,7 @@ public:
     explicit TskSkinLabel(QWidget* parent = nullptr);
 
     bool UseSkinSize() const { return useSkinSize_; }
-    void SetUseSkinSize(bool v) { useSkinSize_ = v; }
+    void SetUseSkinSize(bool v);
     bool UseSkinFontColor() const { return useSkinFontColor_; }
     void SetUseSkinFontColor(bool v);
     TskSkinBorderStyle BorderStyle() const { return borderStyle_; }
@@ -198,11 +264,18 @@ public:
     const QString& Caption() const { return caption_; }
     void SetCaption(const QString& c);
 
+    // Font and colour the caption is drawn with.
+    TFontDesc CaptionFont() const;
+
 protected:
+    bool Accepts(const TskDataSkinControl& d) const override;
+    Qt::Orientations SkinFixedSides() const override;
     void DrawDefaultImage(QPainter& p) override;
+    void DrawSkinImage(QPainter& p) override;
 
 private:
     void AdjustSize();
+    void DrawCaption(QPainter& p, const QRect& r) const;
 
     bool useSkinSize_ = true;
     bool useSkinFontColor_ = true;
@@ -233,12 +306,18 @@ public:
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool v);
 
+    // Font and colour the caption is drawn with.
+    virtual TFontDesc DrawFont() const;
+
 protected:
+    bool Accepts(const TskDataSkinControl& d) const override;
+    const TskDataSkinStdLabelControl* LabelDefinition() const
+    {
+        return DefinitionAs<TskDataSkinStdLabelControl>();
+    }
     void paintEvent(QPaintEvent*) override;
     void Repaint() override { AdjustSize(); update(); }
     void AdjustSize();
-    // Font and colour of the text in the look without a definition.
-    virtual TFontDesc DrawFont() const;
 
 private:
     QString caption_;
@@ -265,8 +344,9 @@ public:
 
     TNotifyEvent OnClick;
 
-protected:
     TFontDesc DrawFont() const override;
+
+protected:
     void enterEvent(QEnterEvent*) override;
     void leaveEvent(QEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
@@ -304,11 +384,13 @@ public:
     void SetFocusControl(QWidget* w) { focusControl_ = w; }
 
 protected:
-    void DrawDefaultImage(QPainter& p) override;
+    bool Accepts(const TskDataSkinControl& d) const override;
+    void paintEvent(QPaintEvent*) override;
 
 private:
     int TextFlags() const;
     void AdjustSize();
+    QImage ShadowShade() const;
 
     QString caption_;
     TFontDesc font_{QStringLiteral("Arial"), 16, fsBold, clWindowText};
@@ -329,11 +411,15 @@ public:
     explicit TskSkinSplitter(QWidget* parent = nullptr);
 
     bool Transparent() const { return transparent_; }
-    void SetTransparent(bool v) { transparent_ = v; }
+    void SetTransparent(bool v);
     int DefaultSize() const { return defaultSize_; }
     void SetDefaultSize(int v) { defaultSize_ = v; }
 
+    void SkinChanged() override;
+
 protected:
+    bool Accepts(const TskDataSkinControl& d) const override;
+    void paintEvent(QPaintEvent*) override;
     void Repaint() override { update(); }
 
 private:
@@ -382,6 +468,8 @@ public:
     TNotifyEvent OnClick;
 
 protected:
+    // The built-in look until the skinned pictures of this control are drawn.
+    bool Accepts(const TskDataSkinControl&) const override { return false; }
     void DrawDefaultImage(QPainter& p) override;
     void MouseEnter() override;
     void MouseLeave() override;
@@ -471,6 +559,8 @@ public:
     TNotifyEvent OnClick;
 
 protected:
+    // The built-in look until the skinned pictures of this control are drawn.
+    bool Accepts(const TskDataSkinControl&) const override { return false; }
     void DrawDefaultImage(QPainter& p) override;
     void MouseEnter() override;
     void MouseLeave() override;

@@ -32,6 +32,7 @@ int TskSkinCustomTabSheet::PageIndex() const
 void TskSkinCustomTabSheet::SetCaption(const QString& c)
 {
     caption_ = c;
+    pageControl_->UpdateScroller();
     pageControl_->update();
 }
 
@@ -57,14 +58,18 @@ void TskSkinCustomTabSheet::SetWallPaper(const QImage& img)
 
 void TskSkinCustomTabSheet::paintEvent(QPaintEvent* e)
 {
+    pageControl_->EnsureResolved();
     QPainter p(this);
-    if (wallPaper_.isNull()) {
-        p.fillRect(e->rect(), ColorToQColor(clBtnFace));
-        return;
-    }
-    for (int y = 0; y < height(); y += wallPaper_.height())
-        for (int x = 0; x < width(); x += wallPaper_.width())
-            p.drawImage(x, y, wallPaper_);
+    if (wallPaper_.isNull())
+        pageControl_->DrawPageBackground(p, e->rect());
+    else
+        TileSkinPiece(p, wallPaper_, wallPaper_.rect(), rect(), {0, 0});
+}
+
+void TskSkinCustomTabSheet::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    update();
 }
 
 // ---- TskSkinPageControl ----
@@ -73,6 +78,7 @@ TskSkinPageControl::TskSkinPageControl(QWidget* parent) : QWidget(parent)
 {
     SetSkinDataName(QStringLiteral("tab"));
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     setFont(MakeFont(defaultFont_));
     resize(289, 193);
     UpdateDisplayArea();
@@ -101,6 +107,7 @@ void TskSkinPageControl::AddPage(TskSkinCustomTabSheet* page)
     pages_.append(page);
     if (!active_)
         SetActivePage(page);
+    UpdateScroller();
     update();
 }
 
@@ -126,6 +133,8 @@ void TskSkinPageControl::SetActivePage(TskSkinCustomTabSheet* page)
     }
     if (old)
         old->hide();
+    if (scroller_)
+        scroller_->raise();
     update();
     if (OnChange)
         OnChange(this);
@@ -171,6 +180,7 @@ void TskSkinPageControl::TabVisibilityChanged(TskSkinCustomTabSheet* page)
         if (next)
             SetActivePage(next);
     }
+    UpdateScroller();
     update();
 }
 
@@ -187,14 +197,20 @@ void TskSkinPageControl::SelectNext(bool forward)
 void TskSkinPageControl::SetImages(TImageList* images)
 {
     images_ = images;
+    UpdateScroller();
     update();
+}
+
+void TskSkinPageControl::SetUseSkinFont(bool v)
+{
+    useSkinFont_ = v;
+    SkinChanged();
 }
 
 void TskSkinPageControl::SetDefaultFont(const TFontDesc& f)
 {
     defaultFont_ = f;
-    setFont(MakeFont(f));
-    update();
+    SkinChanged();
 }
 
 void TskSkinPageControl::SetDefaultItemHeight(int v)
@@ -215,16 +231,57 @@ void TskSkinPageControl::SetTabHeight(int v)
     UpdateDisplayArea();
 }
 
+bool TskSkinPageControl::Accepts(const TskDataSkinControl& d) const
+{
+    return dynamic_cast<const TskDataSkinTabControl*>(&d) != nullptr;
+}
+
+QImage TskSkinPageControl::TabPicture() const
+{
+    const TskDataSkinTabControl* d = TabDefinition();
+    return d ? SkinData()->ActivePicture(d->pictureindex) : QImage();
+}
+
+void TskSkinPageControl::SkinChanged()
+{
+    TskSkinProperties::SkinChanged();
+    TFontDesc f = defaultFont_;
+    if (const TskDataSkinTabControl* d = TabDefinition()) {
+        if (useSkinFont_)
+            f = d->FontDesc();
+        f.Color = d->fontcolor;
+    }
+    setFont(MakeFont(f));
+    // The scroller belongs to the old skin: build it again for the new one.
+    delete scroller_;
+    scroller_ = nullptr;
+    UpdateDisplayArea();
+    for (TskSkinCustomTabSheet* page : pages_)
+        page->update();
+}
+
 int TskSkinPageControl::ItemHeight() const
 {
-    return tabHeight_ > 0 ? tabHeight_ : defaultItemHeight_;
+    if (tabHeight_ > 0)
+        return tabHeight_;
+    const TskDataSkinTabControl* d = TabDefinition();
+    return d ? d->tabrect.Height() : defaultItemHeight_;
 }
 
 void TskSkinPageControl::UpdateDisplayArea()
 {
-    // The pages lie inside a 1-pixel frame below the tab row.
-    setContentsMargins(1, ItemHeight() + 1, 1, 1);
+    // The tab row as a plain tab control lays it out: 2 pixels above and
+    // below the tabs, a 2-pixel border; the skin's border replaces that.
+    const int top = ItemHeight() + 6;
+    if (const TskDataSkinTabControl* d = TabDefinition()) {
+        const TskRect& c = d->clientrect;
+        setContentsMargins(c.Left, top + c.Top - 6, d->skinrect.Width() - c.Right,
+                           d->skinrect.Height() - c.Bottom);
+    } else {
+        setContentsMargins(1, top - 5, 1, 1);
+    }
     AlignControls(this);
+    UpdateScroller();
     update();
 }
 
@@ -233,24 +290,72 @@ QRect TskSkinPageControl::DisplayRect() const
     return contentsRect();
 }
 
+int TskSkinPageControl::TabWidth(const TskSkinCustomTabSheet* page) const
+{
+    const int imageW = images_ ? images_->Width() + 2 : 0;
+    return 12 + imageW + QFontMetrics(font()).horizontalAdvance(page->Caption()) + 2;
+}
+
 QRect TskSkinPageControl::TabRect(int i) const
 {
     const QVector<TskSkinCustomTabSheet*> visible = VisiblePages();
     if (i < 0 || i >= visible.size())
         return {};
-    const QFontMetrics fm(font());
-    const int imageW = images_ ? images_->Width() + 2 : 0;
-    int x = 2;
-    for (int k = 0; k <= i; ++k) {
-        const int w = 12 + imageW + fm.horizontalAdvance(visible[k]->Caption()) + 2;
-        if (k == i) {
-            const bool active = visible[k] == active_;
-            // The active tab stands 2 pixels taller and covers the frame line below it.
-            return active ? QRect(x - 2, 0, w + 4, ItemHeight() + 1) : QRect(x, 2, w, ItemHeight() - 2);
-        }
-        x += w;
+    // Tabs as a tab control places them (from x 2, y 2), moved 2 up and 2 left;
+    // the first starts 1 pixel further right.
+    int x = 0;
+    for (int k = 0; k < firstTab_ && k < visible.size(); ++k)
+        x -= TabWidth(visible[k]);
+    for (int k = 0; k < i; ++k)
+        x += TabWidth(visible[k]);
+    QRect r(x, 0, TabWidth(visible[i]), ItemHeight());
+    if (i == 0)
+        r.setLeft(r.left() + 1);
+    return r;
+}
+
+void TskSkinPageControl::UpdateScroller()
+{
+    const QVector<TskSkinCustomTabSheet*> visible = VisiblePages();
+    const int n = int(visible.size());
+    const int room = width() - (scroller_ ? scroller_->width() : 2 * defaultItemHeight_) - 3;
+    // Smallest scroll position from which the remaining tabs fit.
+    int total = 0;
+    for (const TskSkinCustomTabSheet* page : visible)
+        total += TabWidth(page);
+    int needed = 0;
+    for (int k = 0; k < n && total > room; ++k, ++needed)
+        total -= TabWidth(visible[k]);
+    if (needed == 0) {
+        delete scroller_;
+        scroller_ = nullptr;
+        firstTab_ = 0;
+        return;
     }
-    return {};
+    if (!scroller_) {
+        scroller_ = new TskSkinUpDown(this);
+        scroller_->resize(2 * defaultItemHeight_, defaultItemHeight_);
+        scroller_->SetSkinDataName(TabDefinition() ? TabDefinition()->updown : QString());
+        scroller_->SetSkinData(SkinData());
+        scroller_->OnChange = [this](QObject*) {
+            firstTab_ = scroller_->Position();
+            update();
+        };
+        scroller_->show();
+        UpdateScroller();  // the scroller's own size changes the room left
+        return;
+    }
+    firstTab_ = std::min(firstTab_, needed);
+    scroller_->SetMax(needed);
+    scroller_->SetPosition(firstTab_);
+    scroller_->move(width() - scroller_->width(), 0);
+    scroller_->raise();
+}
+
+void TskSkinPageControl::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    UpdateScroller();
 }
 
 int TskSkinPageControl::TabAt(QPoint p) const
@@ -262,39 +367,123 @@ int TskSkinPageControl::TabAt(QPoint p) const
     return -1;
 }
 
+TFontDesc TskSkinPageControl::TabFont(bool active, bool hot) const
+{
+    const TskDataSkinTabControl* d = TabDefinition();
+    if (!d)
+        return defaultFont_;
+    TFontDesc f = useSkinFont_ ? d->FontDesc() : defaultFont_;
+    f.Color = hot && !active            ? d->mouseinfontcolor
+              : active && hasFocus()    ? d->focusfontcolor
+              : !active                 ? d->fontcolor
+                                        : d->activefontcolor;
+    return f;
+}
+
 void TskSkinPageControl::DrawTab(QPainter& p, int i, const QRect& r, bool active, bool hot)
 {
     if (r.width() <= 0 || r.height() <= 0)
         return;
-    const bool focused = active && hasFocus();
-    const TColor face = focused ? 0xB59385 : (active || hot) ? 0xD2BDB6 : clBtnFace;
-    p.fillRect(r, ColorToQColor(face));
-    p.setPen(ColorToQColor(active ? clNavy : clBtnShadow));
-    p.drawRect(r.adjusted(0, 0, -1, active ? 0 : -1));
+    if (const TskDataSkinTabControl* d = TabDefinition()) {
+        const TskRect& state = hot && !active && !d->mouseintabrect.IsEmpty() ? d->mouseintabrect
+                               : active && hasFocus()
+                                   ? (d->focustabrect.IsEmpty() ? d->activetabrect : d->focustabrect)
+                               : !active || d->activetabrect.IsEmpty() ? d->tabrect
+                                                                       : d->activetabrect;
+        const int h = tabHeight_ > 0 ? r.height() : state.Height();
+        DrawSkinStrip(p, TabPicture(),
+                      {state.ToQRect(), d->tableftoffset, d->tabrightoffset, d->tabstretcheffect},
+                      QRect(r.left(), r.top(), r.width(), h), Qt::Horizontal);
+        if (d->showfocus && active && hasFocus()) {
+            p.setPen(QPen(ColorToQColor(SkinData()->SkinColors().cbtnface), 1, Qt::DotLine));
+            p.drawRect(r.adjusted(d->focusoffsetx, d->focusoffsety, -d->focusoffsetx - 1,
+                                  -d->focusoffsety - 1));
+        }
+    } else {
+        const bool focused = active && hasFocus();
+        const TColor face = focused ? 0xB59385 : (active || hot) ? 0xD2BDB6 : clBtnFace;
+        p.fillRect(r, ColorToQColor(face));
+        if (active) {
+            p.setPen(ColorToQColor(clNavy));
+            p.drawRect(r.adjusted(0, 0, -1, -1));
+        }
+    }
+    DrawTabContent(p, i, r, active, hot);
+}
+
+void TskSkinPageControl::DrawTabContent(QPainter& p, int i, const QRect& r, bool active, bool hot)
+{
     if (OnDrawSkinTab) {
         OnDrawSkinTab(this, i, r, active, hot, p);
         return;
     }
     TskSkinCustomTabSheet* page = VisiblePages()[i];
-    p.setFont(font());
-    p.setPen(ColorToQColor(defaultFont_.Color));
-    const QFontMetrics fm(font());
+    const TFontDesc f = TabFont(active, hot);
+    const QFont font = MakeFont(f);
+    p.setFont(font);
+    p.setPen(ColorToQColor(f.Color));
+    const QFontMetrics fm(font);
+    if (!images_ || page->PageIndex() >= images_->Count()) {
+        p.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, page->Caption());
+        return;
+    }
+    // Image and caption as one block, centred.
     const int tw = fm.horizontalAdvance(page->Caption()) + 2;
     const int th = fm.height();
-    if (images_ && page->PageIndex() < images_->Count()) {
-        const int iw = images_->Width();
-        const int ih = images_->Height();
-        const int x = r.left() + r.width() / 2 - (iw + tw + 2) / 2;
-        images_->Draw(p, x, r.top() + r.height() / 2 - ih / 2, page->ImageIndex(), page->isEnabled());
-        p.drawText(QRect(x + iw + 2, r.top() + r.height() / 2 - th / 2, tw, th), Qt::AlignCenter, page->Caption());
+    const int iw = images_->Width();
+    const int ih = images_->Height();
+    const int x = r.left() + r.width() / 2 - (iw + tw + 2) / 2;
+    images_->Draw(p, x, r.top() + r.height() / 2 - ih / 2, page->ImageIndex(), page->isEnabled());
+    p.drawText(QRect(x + iw + 2, r.top() + r.height() / 2 - th / 2, tw, th), Qt::AlignCenter,
+               page->Caption());
+}
+
+void TskSkinPageControl::DrawPageBackground(QPainter& p, const QRect& r) const
+{
+    const TskDataSkinTabControl* d = TabDefinition();
+    const QImage background = d ? SkinData()->ActivePicture(d->bgpictureindex) : QImage();
+    if (!background.isNull()) {
+        TileSkinPiece(p, background, background.rect(), r, {0, 0});
+    } else if (d) {
+        const QRect client = d->clientrect.ToQRect().translated(d->skinrect.Left, d->skinrect.Top);
+        TileSkinPiece(p, TabPicture(), client, r, {0, 0});
     } else {
-        p.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, page->Caption());
+        p.fillRect(r, ColorToQColor(clBtnFace));
     }
 }
 
-void TskSkinPageControl::paintEvent(QPaintEvent*)
+void TskSkinPageControl::DrawSkinnedTabs(QPainter& p, const TskDataSkinTabControl& d)
 {
-    QPainter p(this);
+    const QImage picture = TabPicture();
+    const TskRect& c = d.clientrect;
+    const QRect frame = DisplayRect().adjusted(-c.Left, -c.Top, d.skinrect.Width() - c.Right,
+                                               d.skinrect.Height() - c.Bottom);
+    // The border, cut from the skin rect like the window frame.
+    TskNinePiece cut = SkinNinePiece(d, d, d.skinrect, c);
+    cut.tileFromStart = true;
+    DrawSkinFrame(p, picture, cut, frame);
+
+    // The tab row: background, then every tab; the active one again over the border.
+    const QRect row(0, 0, width(), frame.top());
+    if (!row.isEmpty()) {
+        p.save();
+        p.setClipRect(row);
+        if (!tabsBGTransparent_) {
+            const QRect bg = d.tabsbgrect.IsEmpty() ? c.ToQRect().translated(cut.rect.topLeft())
+                                                    : d.tabsbgrect.ToQRect();
+            TileSkinPiece(p, picture, bg, row, {0, 0});
+        }
+        const int n = int(VisiblePages().size());
+        for (int i = 0; i < n; ++i)
+            DrawTab(p, i, TabRect(i), i == TabIndex(), i == hotTab_);
+        p.restore();
+    }
+    if (TabIndex() >= 0)
+        DrawTab(p, TabIndex(), TabRect(TabIndex()), true, TabIndex() == hotTab_);
+}
+
+void TskSkinPageControl::DrawDefaultTabs(QPainter& p)
+{
     p.fillRect(rect(), ColorToQColor(clBtnFace));
     const QRect frame = DisplayRect().adjusted(-1, -1, 1, 1);
     p.setPen(ColorToQColor(clBtnShadow));
@@ -304,9 +493,34 @@ void TskSkinPageControl::paintEvent(QPaintEvent*)
     for (int i = 0; i < n; ++i)
         if (i != active)
             DrawTab(p, i, TabRect(i), false, i == hotTab_);
-    // The active tab last, over its neighbours and the frame.
     if (active >= 0)
         DrawTab(p, active, TabRect(active), true, active == hotTab_);
+}
+
+void TskSkinPageControl::paintEvent(QPaintEvent*)
+{
+    EnsureResolved();
+    QPainter p(this);
+    const TskDataSkinTabControl* d = TabDefinition();
+    if (pages_.isEmpty()) {
+        // Nothing but the page background.
+        DrawPageBackground(p, rect());
+        return;
+    }
+    if (d)
+        DrawSkinnedTabs(p, *d);
+    else
+        DrawDefaultTabs(p);
+}
+
+void TskSkinPageControl::SetHotTab(int i)
+{
+    if (i == hotTab_)
+        return;
+    // Only the two tabs concerned are drawn again.
+    update(TabRect(hotTab_));
+    hotTab_ = i;
+    update(TabRect(hotTab_));
 }
 
 void TskSkinPageControl::mousePressEvent(QMouseEvent* e)
@@ -314,25 +528,213 @@ void TskSkinPageControl::mousePressEvent(QMouseEvent* e)
     if (e->button() != Qt::LeftButton)
         return;
     const int i = TabAt(e->position().toPoint());
-    hotTab_ = i;
-    if (i >= 0)
+    SetHotTab(i);
+    if (i >= 0) {
+        setFocus(Qt::MouseFocusReason);
         SetActivePage(VisiblePages()[i]);
-    update();
+    }
 }
 
 void TskSkinPageControl::mouseMoveEvent(QMouseEvent* e)
 {
-    const int i = TabAt(e->position().toPoint());
-    if (i != hotTab_) {
-        hotTab_ = i;
-        update();
-    }
+    SetHotTab(TabAt(e->position().toPoint()));
 }
 
 void TskSkinPageControl::leaveEvent(QEvent*)
 {
-    if (hotTab_ >= 0) {
-        hotTab_ = -1;
-        update();
+    SetHotTab(-1);
+}
+
+void TskSkinPageControl::focusInEvent(QFocusEvent*)
+{
+    update(TabRect(TabIndex()));
+}
+
+void TskSkinPageControl::focusOutEvent(QFocusEvent*)
+{
+    update(TabRect(TabIndex()));
+}
+
+// ---- TskSkinUpDown ----
+
+namespace {
+constexpr int kRepeatDelay = 500;
+constexpr int kRepeatInterval = 100;
+constexpr int kResumeInterval = 50;
+}  // namespace
+
+TskSkinUpDown::TskSkinUpDown(QWidget* parent) : TskSkinCustomControl(parent)
+{
+    SetSkinDataName(QStringLiteral("hupdown"));
+    resize(25, 50);
+    setMouseTracking(true);
+    connect(&repeat_, &QTimer::timeout, this, &TskSkinUpDown::Repeat);
+}
+
+bool TskSkinUpDown::Accepts(const TskDataSkinControl& d) const
+{
+    return dynamic_cast<const TskDataSkinUpDownControl*>(&d) != nullptr;
+}
+
+const TskDataSkinUpDownControl* TskSkinUpDown::UpDownDefinition() const
+{
+    return useSkinSize_ ? DefinitionAs<TskDataSkinUpDownControl>() : nullptr;
+}
+
+Qt::Orientations TskSkinUpDown::SkinFixedSides() const
+{
+    return useSkinSize_ ? TskSkinCustomControl::SkinFixedSides() : Qt::Orientations();
+}
+
+void TskSkinUpDown::SetUseSkinSize(bool v)
+{
+    useSkinSize_ = v;
+    SkinChanged();
+}
+
+void TskSkinUpDown::SetOrientation(Qt::Orientation o)
+{
+    orientation_ = o;
+    update();
+}
+
+void TskSkinUpDown::SetPosition(int v)
+{
+    position_ = v;
+}
+
+QRect TskSkinUpDown::UpButtonRect() const
+{
+    if (const TskDataSkinUpDownControl* d = UpDownDefinition())
+        return d->upbuttonrect.ToQRect();
+    return orientation_ == Qt::Horizontal ? QRect(width() / 2, 0, width() - width() / 2, height())
+                                          : QRect(0, 0, width(), height() / 2);
+}
+
+QRect TskSkinUpDown::DownButtonRect() const
+{
+    if (const TskDataSkinUpDownControl* d = UpDownDefinition())
+        return d->downbuttonrect.ToQRect();
+    return orientation_ == Qt::Horizontal ? QRect(0, 0, width() / 2, height())
+                                          : QRect(0, height() / 2, width(), height() - height() / 2);
+}
+
+TskSkinUpDown::Button TskSkinUpDown::ButtonAt(QPoint p) const
+{
+    return UpButtonRect().contains(p) ? bUp : DownButtonRect().contains(p) ? bDown : bNone;
+}
+
+void TskSkinUpDown::DrawSkinImage(QPainter& p)
+{
+    const TskDataSkinUpDownControl* d = UpDownDefinition();
+    if (!d) {
+        DrawDefaultImage(p);
+        return;
     }
+    TskSkinCustomControl::DrawSkinImage(p);
+    const QImage picture = SkinPicture();
+    for (const Button b : {bUp, bDown}) {
+        const bool up = b == bUp;
+        const TskRect& state = pressed_ == b && hot_ == b ? (up ? d->downupbuttonrect : d->downdownbuttonrect)
+                               : hot_ == b ? (up ? d->activeupbuttonrect : d->activedownbuttonrect)
+                                           : TskRect();
+        if (!state.IsEmpty())
+            DrawSkinPiece(p, picture, state.ToQRect(), up ? UpButtonRect() : DownButtonRect());
+    }
+}
+
+void TskSkinUpDown::DrawDefaultImage(QPainter& p)
+{
+    for (const Button b : {bUp, bDown}) {
+        const QRect r = b == bUp ? UpButtonRect() : DownButtonRect();
+        const bool down = pressed_ == b && hot_ == b;
+        const TColor face = down ? 0xB59385 : hot_ == b ? 0xD2BDB6 : clBtnFace;
+        p.fillRect(r, ColorToQColor(face));
+        p.setPen(ColorToQColor(down || hot_ == b ? clNavy : clBtnShadow));
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+        // A small black arrow pointing away from the other button.
+        const QPoint c = r.center();
+        QPolygon arrow;
+        if (orientation_ == Qt::Horizontal)
+            arrow = b == bUp ? QPolygon({c + QPoint(-1, -3), c + QPoint(2, 0), c + QPoint(-1, 3)})
+                             : QPolygon({c + QPoint(1, -3), c + QPoint(-2, 0), c + QPoint(1, 3)});
+        else
+            arrow = b == bUp ? QPolygon({c + QPoint(-3, 1), c + QPoint(0, -2), c + QPoint(3, 1)})
+                             : QPolygon({c + QPoint(-3, -1), c + QPoint(0, 2), c + QPoint(3, -1)});
+        p.setPen(Qt::black);
+        p.setBrush(Qt::black);
+        p.drawPolygon(arrow);
+        p.setBrush(Qt::NoBrush);
+    }
+}
+
+void TskSkinUpDown::Step(Button b)
+{
+    const int next = position_ + (b == bUp ? increment_ : -increment_);
+    if (next < min_ || next > max_ || next == position_)
+        return;
+    position_ = next;
+    if (OnChange)
+        OnChange(this);
+}
+
+void TskSkinUpDown::Repeat()
+{
+    if (hot_ != pressed_)
+        return;
+    Step(pressed_);
+    repeat_.setInterval(kRepeatInterval);
+}
+
+void TskSkinUpDown::SetHot(Button b)
+{
+    if (b == hot_)
+        return;
+    hot_ = b;
+    if (pressed_ != bNone && increment_ != 0) {
+        // Leaving the pressed button pauses the repeat; coming back resumes it.
+        if (hot_ == pressed_)
+            repeat_.start(kResumeInterval);
+        else
+            repeat_.stop();
+    }
+    update();
+}
+
+void TskSkinUpDown::MouseLeave()
+{
+    SetHot(bNone);
+}
+
+void TskSkinUpDown::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton)
+        return;
+    pressed_ = ButtonAt(e->position().toPoint());
+    hot_ = pressed_;
+    if (pressed_ != bNone && increment_ != 0)
+        repeat_.start(kRepeatDelay);
+    update();
+}
+
+void TskSkinUpDown::mouseMoveEvent(QMouseEvent* e)
+{
+    SetHot(ButtonAt(e->position().toPoint()));
+}
+
+void TskSkinUpDown::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton || pressed_ == bNone)
+        return;
+    const Button released = pressed_;
+    repeat_.stop();
+    pressed_ = bNone;
+    update();
+    // Released over the button it pressed: one more step and the click.
+    if (ButtonAt(e->position().toPoint()) != released)
+        return;
+    Step(released);
+    const TNotifyEvent& click = released == bUp ? OnUpButtonClick : OnDownButtonClick;
+    if (click)
+        click(this);
 }

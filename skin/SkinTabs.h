@@ -1,10 +1,67 @@
 #pragma once
-// Skinned page control: a row of tabs over a stack of pages, one page shown.
+// Skinned page control: a row of tabs over a stack of pages, one page shown,
+// and the up-down control that scrolls the tab row when the tabs do not fit.
 #include "skin/SkinCtrls.h"
 
 #include <QVector>
 
 class TskSkinPageControl;
+
+// Two arrow buttons stepping a position between Min and Max.
+class TskSkinUpDown : public TskSkinCustomControl {
+    Q_OBJECT
+public:
+    explicit TskSkinUpDown(QWidget* parent = nullptr);
+
+    int Min() const { return min_; }
+    void SetMin(int v) { min_ = v; }
+    int Max() const { return max_; }
+    void SetMax(int v) { max_ = v; }
+    int Increment() const { return increment_; }
+    void SetIncrement(int v) { increment_ = v; }
+    int Position() const { return position_; }
+    void SetPosition(int v);
+    bool UseSkinSize() const { return useSkinSize_; }
+    void SetUseSkinSize(bool v);
+    Qt::Orientation Orientation() const { return orientation_; }
+    void SetOrientation(Qt::Orientation o);
+
+    // The up button (right arrow when horizontal) and the down button (left arrow).
+    QRect UpButtonRect() const;
+    QRect DownButtonRect() const;
+
+    TNotifyEvent OnChange;
+    TNotifyEvent OnUpButtonClick;
+    TNotifyEvent OnDownButtonClick;
+
+protected:
+    bool Accepts(const TskDataSkinControl& d) const override;
+    Qt::Orientations SkinFixedSides() const override;
+    void DrawDefaultImage(QPainter& p) override;
+    void DrawSkinImage(QPainter& p) override;
+    void MouseLeave() override;
+    void mousePressEvent(QMouseEvent*) override;
+    void mouseMoveEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+
+private:
+    enum Button { bNone, bUp, bDown };
+    const TskDataSkinUpDownControl* UpDownDefinition() const;
+    Button ButtonAt(QPoint p) const;
+    void Step(Button b);
+    void SetHot(Button b);
+    void Repeat();
+
+    int min_ = 0;
+    int max_ = 100;
+    int increment_ = 1;
+    int position_ = 0;
+    bool useSkinSize_ = true;
+    Qt::Orientation orientation_ = Qt::Horizontal;
+    Button pressed_ = bNone;
+    Button hot_ = bNone;
+    QTimer repeat_;
+};
 
 class TskSkinCustomTabSheet : public QWidget {
     Q_OBJECT
@@ -26,6 +83,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
 
 private:
     TskSkinPageControl* pageControl_;
@@ -68,7 +126,7 @@ public:
     TImageList* Images() const { return images_; }
     void SetImages(TImageList* images);
     bool UseSkinFont() const { return useSkinFont_; }
-    void SetUseSkinFont(bool v) { useSkinFont_ = v; }
+    void SetUseSkinFont(bool v);
     const TFontDesc& DefaultFont() const { return defaultFont_; }
     void SetDefaultFont(const TFontDesc& f);
     int DefaultItemHeight() const { return defaultItemHeight_; }
@@ -77,27 +135,54 @@ public:
     void SetTabsBGTransparent(bool v);
     int TabHeight() const { return tabHeight_; }
     void SetTabHeight(int v);
+    // Height of every tab: TabHeight, the skin's tab picture, or DefaultItemHeight.
+    int ItemHeight() const;
+    // Visible index of the tab under the mouse, -1 when none.
     int HotTab() const { return hotTab_; }
+    // The up-down that scrolls the tab row; null while every tab fits.
+    TskSkinUpDown* TabScroller() const { return scroller_; }
+    // Visible tabs scrolled out to the left.
+    int FirstTab() const { return firstTab_; }
+
+    void SkinChanged() override;
+    // Font and colour of a tab's caption in the given state.
+    TFontDesc TabFont(bool active, bool hot) const;
 
     TDrawSkinTabEvent OnDrawSkinTab;
     TNotifyEvent OnChange;
 
 protected:
+    bool Accepts(const TskDataSkinControl& d) const override;
     void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
     void leaveEvent(QEvent*) override;
+    void focusInEvent(QFocusEvent*) override;
+    void focusOutEvent(QFocusEvent*) override;
     void Repaint() override { update(); }
 
 private:
     friend class TskSkinCustomTabSheet;
+    const TskDataSkinTabControl* TabDefinition() const
+    {
+        return DefinitionAs<TskDataSkinTabControl>();
+    }
+    QImage TabPicture() const;
+    // The page background: the sheet's wallpaper, else the skin's client piece.
+    void DrawPageBackground(QPainter& p, const QRect& r) const;
     void AddPage(TskSkinCustomTabSheet* page);
     void RemovePage(TskSkinCustomTabSheet* page);
     void TabVisibilityChanged(TskSkinCustomTabSheet* page);
     void UpdateDisplayArea();
-    int ItemHeight() const;
+    void UpdateScroller();
     int TabAt(QPoint p) const;
+    void SetHotTab(int i);
+    int TabWidth(const TskSkinCustomTabSheet* page) const;
+    void DrawSkinnedTabs(QPainter& p, const TskDataSkinTabControl& d);
+    void DrawDefaultTabs(QPainter& p);
     void DrawTab(QPainter& p, int visibleIndex, const QRect& r, bool active, bool hot);
+    void DrawTabContent(QPainter& p, int visibleIndex, const QRect& r, bool active, bool hot);
     void SelectNext(bool forward);
 
     QVector<TskSkinCustomTabSheet*> pages_;
@@ -109,4 +194,6 @@ private:
     bool tabsBGTransparent_ = false;
     int tabHeight_ = 0;
     int hotTab_ = -1;
+    TskSkinUpDown* scroller_ = nullptr;
+    int firstTab_ = 0;
 };

@@ -1,9 +1,10 @@
 // Renders the main window's pages against the demo service: the login page
 // before logging in, then every page (hidden tabs shown) after it, and the
-// Live page at 1400 x 900.
+// Live page at 1400 x 900, and a window too narrow for its tabs.
 #include "app/CommandLine.h"
 #include "app/Unit1.h"
 #include "demo/DemoService.h"
+#include "skin/SkinTabs.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/Fonts.h"
 
@@ -74,5 +75,13 @@ int main(int argc, char** argv)
     form.Page->SetActivePageIndex(TForm1::pgLive);
     form.resize(1400, 900);
     ok &= Save(form, dir, QStringLiteral("page-live-1400x900.png"));
+
+    // Too narrow for the tab row: the up-down scrolls it, one tab along.
+    form.Page->SetActivePageIndex(TForm1::pgStats);
+    form.resize(300, 420);
+    QApplication::processEvents();
+    if (TskSkinUpDown* scroller = form.Page->TabScroller())
+        QTest::mouseClick(scroller, Qt::LeftButton, {}, scroller->UpButtonRect().center());
+    ok &= Save(form, dir, QStringLiteral("tabs-scrolled.png"));
     return ok ? 0 : 1;
 }
