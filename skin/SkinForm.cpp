@@ -1,76 +1,855 @@
 #include "skin/SkinForm.h"
 
+#include "toolkit/Align.h"
+
+#include <QApplication>
+#include <algorithm>
+#include <QCursor>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QShortcut>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
+
 // Without a skin the frame cannot be made smaller than this.
 constexpr int kBuiltInMinWidth = 130;
+// Built-in caption buttons and their spacing.
+constexpr QSize kBuiltInButton(16, 14);
+constexpr int kBuiltInButtonsOffset = 2;
+// The small icon of the system-menu button.
+constexpr QSize kSmallIcon(16, 16);
+
+// Which border icon a caption button's command needs (0: always shown).
+TskBorderIcons IconOf(TskStdCommand command)
+{
+    switch (command) {
+    case cmMaximize: return biMaximize;
+    case cmMinimize: return biMinimize;
+    case cmSysMenu: return biSystemMenu;
+    case cmRollUp: return biRollUp;
+    case cmMinimizeToTray: return biMinimizeToTray;
+    case cmClose:
+    case cmDefault: return 0;
+    }
+    return 0;
+}
+
+// Copies `src` of `pic` across `dst`, repeating it from dst's top-left corner;
+// the last copies are clipped to `dst`.
+void TilePiece(QPainter& p, const QImage& pic, const QRect& src, const QRect& dst)
+{
+    if (src.width() < 1 || src.height() < 1)
+        return;
+    for (int y = dst.top(); y <= dst.bottom(); y += src.height())
+        for (int x = dst.left(); x <= dst.right(); x += src.width()) {
+            const int w = std::min(src.width(), dst.right() + 1 - x);
+            const int h = std::min(src.height(), dst.bottom() + 1 - y);
+            p.drawImage(QRect(x, y, w, h), pic, QRect(src.x(), src.y(), w, h));
+        }
+}
+
+void PlacePiece(QPainter& p, const QImage& pic, const QRect& src, const QRect& dst, bool stretch)
+{
+    if (dst.width() < 1 || dst.height() < 1 || src.width() < 1 || src.height() < 1)
+        return;
+    if (stretch)
+        p.drawImage(dst, pic, src);
+    else
+        TilePiece(p, pic, src, dst);
+}
+
+// A horizontal strip of the frame: picture rows `srcY`..+h, corner pieces
+// left of `lx` and right of `rx`, the piece between them stretched or tiled.
+void PaintHStrip(QPainter& p, const QImage& pic, int srcY, int h, int lx, int rx, int dstY, int W, bool stretch)
+{
+    const int pw = pic.width();
+    const int rightWidth = pw - rx;
+    const QRect middle(lx, srcY, rx - lx, h);
+    if (stretch)
+        PlacePiece(p, pic, middle, QRect(lx, dstY, W - rightWidth - lx, h), true);
+    else
+        PlacePiece(p, pic, middle, QRect(0, dstY, W, h), false);
+    p.drawImage(QPoint(0, dstY), pic, QRect(0, srcY, lx, h));
+    p.drawImage(QPoint(W - rightWidth, dstY), pic, QRect(rx, srcY, rightWidth, h));
+}
+
+// A vertical strip: picture columns `srcX`..+w between the client top `ct` and
+// bottom `cb`; rows `ty`..`by` stretched or tiled, the end pieces copied over.
+void PaintVStrip(QPainter& p, const QImage& pic, int srcX, int w, int ct, int cb, int ty, int by, int dstX,
+                 int dstY, int height, bool stretch)
+{
+    const QRect middle(srcX, ty, w, by - ty);
+    PlacePiece(p, pic, middle, QRect(dstX, dstY, w, height), stretch);
+    p.drawImage(QPoint(dstX, dstY), pic, QRect(srcX, ct, w, ty - ct));
+    p.drawImage(QPoint(dstX, dstY + height - (cb - by)), pic, QRect(srcX, by, w, cb - by));
+}
+
+Qt::Edges EdgesOf(TskHitCode code)
+{
+    switch (code) {
+    case htLeft: return Qt::LeftEdge;
+    case htRight: return Qt::RightEdge;
+    case htTop: return Qt::TopEdge;
+    case htBottom: return Qt::BottomEdge;
+    case htTopLeft: return Qt::TopEdge | Qt::LeftEdge;
+    case htTopRight: return Qt::TopEdge | Qt::RightEdge;
+    case htBottomLeft: return Qt::BottomEdge | Qt::LeftEdge;
+    case htBottomRight: return Qt::BottomEdge | Qt::RightEdge;
+    default: return {};
+    }
+}
+
+Qt::CursorShape CursorOf(TskHitCode code)
+{
+    switch (code) {
+    case htLeft:
+    case htRight: return Qt::SizeHorCursor;
+    case htTop:
+    case htBottom: return Qt::SizeVerCursor;
+    case htTopLeft:
+    case htBottomRight: return Qt::SizeFDiagCursor;
+    case htTopRight:
+    case htBottomLeft: return Qt::SizeBDiagCursor;
+    default: return Qt::ArrowCursor;
+    }
+}
+
+bool IsSizing(TskHitCode code)
+{
+    return code >= htLeft && code <= htBottomRight;
+}
+
 }  // namespace
 
 TskSkinForm::TskSkinForm(QWidget* form) : QObject(form), form_(form)
 {
-    ApplyFlags();
-    ApplySizeLimits();
+    form_->setWindowFlags(form_->windowFlags() | Qt::Window | Qt::FramelessWindowHint);
+    form_->setMouseTracking(true);
+    form_->installEventFilter(this);
+    trackTimer_.setInterval(50);
+    connect(&trackTimer_, &QTimer::timeout, this, &TskSkinForm::TrackTimerTick);
+    auto* altSpace = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), form_);
+    connect(altSpace, &QShortcut::activated, this, &TskSkinForm::ShowSystemMenuUnderButton);
+    Apply();
 }
 
-void TskSkinForm::SetSizeable(bool v)
+TskSkinForm::~TskSkinForm()
 {
-    sizeable_ = v;
-    ApplySizeLimits();
+    form_->removeEventFilter(this);
+}
+
+void TskSkinForm::SetSkinData(TskSkinData* d)
+{
+    skinData_ = d;
+    Apply();
 }
 
 void TskSkinForm::SetBorderIcons(TskBorderIcons v)
 {
     borderIcons_ = v;
-    ApplyFlags();
+    Apply();
+}
+
+void TskSkinForm::SetShowIcon(bool v)
+{
+    showIcon_ = v;
+    UpdateGeometry();
+    form_->update();
 }
 
 void TskSkinForm::SetMinWidth(int v)
 {
     minWidth_ = v;
-    ApplySizeLimits();
+    EnforceMinimumSize();
 }
 
 void TskSkinForm::SetMinHeight(int v)
 {
     minHeight_ = v;
-    ApplySizeLimits();
+    EnforceMinimumSize();
 }
 
-void TskSkinForm::SetMaxWidth(int v)
+bool TskSkinForm::SkinApplied() const
 {
-    maxWidth_ = v;
-    ApplySizeLimits();
+    return skinData_ && !skinData_->IsEmpty() && !skinData_->MainPicture().isNull();
 }
 
-void TskSkinForm::SetMaxHeight(int v)
+// ---- apply ----
+
+void TskSkinForm::Apply()
 {
-    maxHeight_ = v;
-    ApplySizeLimits();
+    trackTimer_.stop();
+    overIndex_ = pressedIndex_ = -1;
+    objects_.clear();
+    if (SkinApplied())
+        CreateObjects();
+    else
+        CreateBuiltInButtons();
+    SetButtonVisibility();
+    EnforceMinimumSize();
+    UpdateGeometry();
+    formActive_ = form_->isActiveWindow();
+    // Controls of the client area keep the arrow rather than a sizing cursor
+    // the frame has just shown.
+    for (QWidget* child : form_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!child->isWindow() && !child->testAttribute(Qt::WA_SetCursor))
+            child->setCursor(Qt::ArrowCursor);
+    if (clientWidth_ > 0 || clientHeight_ > 0) {
+        const TskRect& c = geometry_.clientRect;
+        form_->resize(clientWidth_ > 0 ? form_->width() - c.Width() + clientWidth_ : form_->width(),
+                      clientHeight_ > 0 ? form_->height() - c.Height() + clientHeight_ : form_->height());
+    }
+    form_->update();
 }
 
-void TskSkinForm::ApplySizeLimits()
+void TskSkinForm::CreateObjects()
 {
-    if (!sizeable_) {
-        // The border does not size the window; maximizing still may.
-        form_->setFixedSize(form_->size());
+    const auto& defs = skinData_->ObjectList();
+    const bool namedCaption = std::any_of(defs.begin(), defs.end(), [](const auto& d) {
+        const auto* c = dynamic_cast<const TskDataSkinCaption*>(d.get());
+        return c && c->defaultcaption;
+    });
+    bool captionShown = false;
+    for (const auto& def : defs) {
+        if (dynamic_cast<const TskDataSkinMainMenuBarButton*>(def.get()))
+            continue;
+        if (const auto* b = dynamic_cast<const TskDataSkinStdButton*>(def.get())) {
+            objects_.push_back(std::make_unique<TskSkinStdButtonObject>(this, b, b->command));
+        } else if (const auto* c = dynamic_cast<const TskDataSkinCaption*>(def.get())) {
+            auto caption = std::make_unique<TskSkinCaptionObject>(this, c);
+            caption->ShowsWindowCaption = namedCaption ? c->defaultcaption : !captionShown;
+            captionShown = true;
+            objects_.push_back(std::move(caption));
+        }
+    }
+}
+
+void TskSkinForm::CreateBuiltInButtons()
+{
+    builtInCaption_ = std::make_unique<TskDataSkinCaption>("caption");
+    builtInCaption_->fontname = DefCaptionFont.Name;
+    builtInCaption_->fontheight = DefCaptionFont.Height;
+    builtInCaption_->fontstyle = DefCaptionFont.Style;
+    builtInCaption_->activefontcolor = DefCaptionFont.Color;
+    builtInCaption_->fontcolor = DefInActiveCaptionFont.Color;
+    builtInCaption_->alignment = taLeftJustify;
+    builtInCaption_->textrect = {2, 0, 0, kBuiltInCaptionHeight};
+    auto caption = std::make_unique<TskSkinCaptionObject>(this, builtInCaption_.get());
+    caption->ShowsWindowCaption = true;
+    objects_.push_back(std::move(caption));
+    for (TskStdCommand c : {cmClose, cmMaximize, cmMinimize, cmRollUp, cmSysMenu, cmMinimizeToTray})
+        objects_.push_back(std::make_unique<TskSkinStdButtonObject>(this, nullptr, c));
+}
+
+void TskSkinForm::SetButtonVisibility()
+{
+    for (const auto& o : objects_) {
+        auto* b = dynamic_cast<TskSkinStdButtonObject*>(o.get());
+        if (!b)
+            continue;
+        const TskBorderIcons needs = IconOf(b->Command);
+        const bool missing = HideCaptionButtons || (needs != 0 && !(borderIcons_ & needs));
+        b->Enabled = !missing;
+        // A button painted into the frame picture stays there, disabled.
+        b->Visible = !missing || (b->HasSkin && !b->SkinRectInAPicture);
+    }
+}
+
+QSize TskSkinForm::MinimumSize() const
+{
+    const bool minimized = state_ == wsMinimized;
+    if (!SkinApplied())
+        return {minWidth_ > 0 ? minWidth_ : kBuiltInMinWidth,
+                std::max(kBuiltInCaptionHeight + 2 * kBuiltInBorder, minHeight_)};
+    const QImage& pic = skinData_->MainPicture();
+    const TskFormInfo& info = skinData_->FormInfo();
+    int w = info.formminwidth > 0 ? info.formminwidth : pic.width();
+    if (minWidth_ > pic.width() && !minimized)
+        w = minWidth_;
+    int h = pic.height() - info.clientrect.Height();
+    if (minHeight_ > h && !minimized)
+        h = minHeight_;
+    return {w, h};
+}
+
+QSize TskSkinForm::MaximumSize() const
+{
+    const QScreen* screen = form_->screen();
+    QSize size = MaximizeOnFullScreen ? screen->geometry().size() : screen->availableGeometry().size();
+    if (maxWidth_ > 0)
+        size.setWidth(std::min(size.width(), maxWidth_));
+    if (maxHeight_ > 0)
+        size.setHeight(std::min(size.height(), maxHeight_));
+    return size;
+}
+
+void TskSkinForm::EnforceMinimumSize()
+{
+    // Qt raises a smaller window to this at once, and keeps it there.
+    form_->setMinimumSize(MinimumSize());
+}
+
+// ---- geometry ----
+
+void TskSkinForm::UpdateGeometry()
+{
+    const int W = form_->width(), H = form_->height();
+    const bool skinned = SkinApplied();
+    geometry_ = skinned ? SkinFrameGeometry(skinData_->FormInfo(), skinData_->MainPicture().size(), W, H)
+                        : BuiltInFrameGeometry(W, H);
+    const QSize minimum = MinimumSize();
+    if (W >= minimum.width() && H >= minimum.height()) {
+        for (const auto& o : objects_)
+            o->ObjectRect = skinned ? PlaceFrameRect(skinData_->FormInfo(), skinData_->MainPicture().size(),
+                                                     geometry_, o->SkinRect)
+                                    : geometry_.captionRect;
+        LayoutButtons();
+    }
+    const TskRect& c = geometry_.clientRect;
+    const QMargins margins(c.Left, c.Top, std::max(0, W - c.Right), std::max(0, H - c.Bottom));
+    if (form_->contentsMargins() != margins) {
+        form_->setContentsMargins(margins);
+        AlignControls(form_);
+    }
+}
+
+void TskSkinForm::LayoutButtons()
+{
+    const bool skinned = SkinApplied();
+    const TskRect area = !geometry_.buttonsRect.IsEmpty() ? geometry_.buttonsRect : geometry_.captionRect;
+    const int offset = skinned ? skinData_->FormInfo().buttonsoffset : kBuiltInButtonsOffset;
+    const auto laidOut = [](const TskSkinStdButtonObject* b) {
+        return b->Visible && (b->SkinRectInAPicture || !b->HasSkin);
+    };
+    const auto size = [&](const TskSkinStdButtonObject* b) {
+        if (b->Command == cmSysMenu && showIcon_)
+            return kSmallIcon;
+        return b->HasSkin ? QSize(b->SkinRect.Width(), b->SkinRect.Height()) : kBuiltInButton;
+    };
+    int x = area.Right;
+    const int y = skinned ? area.Top : area.Top + (area.Height() - kBuiltInButton.height()) / 2;
+    const auto place = [&](TskSkinStdButtonObject* b) {
+        const QSize s = size(b);
+        b->ObjectRect = {x - s.width(), y, x, y + s.height()};
+        x -= s.width() + offset;
+    };
+    for (TskStdCommand c : {cmClose, cmMaximize, cmMinimize, cmRollUp, cmMinimizeToTray})
+        for (const auto& o : objects_)
+            if (auto* b = dynamic_cast<TskSkinStdButtonObject*>(o.get()); b && b->Command == c && laidOut(b)) {
+                place(b);
+                break;
+            }
+    for (const auto& o : objects_)
+        if (auto* b = dynamic_cast<TskSkinStdButtonObject*>(o.get()); b && b->Command == cmDefault && laidOut(b))
+            place(b);
+    TskSkinCaptionObject* caption = Caption();
+    if (caption && geometry_.buttonsRect.IsEmpty())
+        caption->ObjectRect.Right = x + offset;
+    TskSkinStdButtonObject* sys = Button(cmSysMenu);
+    if (!sys || !laidOut(sys))
+        return;
+    const QSize s = size(sys);
+    const TskRect& cr = geometry_.captionRect;
+    const int top = cr.Top + cr.Height() / 2 - s.height() / 2;
+    sys->ObjectRect = {cr.Left, top, cr.Left + s.width(), top + s.height()};
+    if (caption)
+        caption->ObjectRect.Left = sys->ObjectRect.Right;
+}
+
+TskSkinStdButtonObject* TskSkinForm::Button(TskStdCommand command) const
+{
+    for (const auto& o : objects_)
+        if (auto* b = dynamic_cast<TskSkinStdButtonObject*>(o.get()); b && b->Command == command && b->Visible)
+            return b;
+    return nullptr;
+}
+
+TskSkinCaptionObject* TskSkinForm::Caption() const
+{
+    for (const auto& o : objects_)
+        if (auto* c = dynamic_cast<TskSkinCaptionObject*>(o.get()))
+            return c;
+    return nullptr;
+}
+
+// ---- painting ----
+
+void TskSkinForm::PaintFrame(QPainter& p)
+{
+    const QSize minimum = MinimumSize();
+    if (geometry_.W < minimum.width() || geometry_.H < minimum.height())
+        return;
+    if (SkinApplied())
+        PaintSkinFrame(p);
+    else
+        PaintBuiltInFrame(p);
+    PaintObjects(p);
+}
+
+void TskSkinForm::PaintSkinFrame(QPainter& p)
+{
+    const QImage& inactive = skinData_->InactivePicture();
+    const QImage& pic = formActive_ || inactive.isNull() ? skinData_->MainPicture() : inactive;
+    const TskFormInfo& info = skinData_->FormInfo();
+    const TskRect& c = info.clientrect;
+    const int W = geometry_.W, H = geometry_.H;
+    const int ph = pic.height(), pw = pic.width();
+    const int topHeight = c.Top, bottomHeight = ph - c.Bottom;
+    const int sideHeight = H - topHeight - bottomHeight;
+    PaintHStrip(p, pic, 0, topHeight, info.lefttoppoint.X, info.righttoppoint.X, 0, W, info.topstretch);
+    PaintHStrip(p, pic, c.Bottom, bottomHeight, info.leftbottompoint.X, info.rightbottompoint.X, H - bottomHeight,
+                W, info.bottomstretch);
+    PaintVStrip(p, pic, 0, c.Left, c.Top, c.Bottom, info.lefttoppoint.Y, info.leftbottompoint.Y, 0, topHeight,
+                sideHeight, info.leftstretch);
+    PaintVStrip(p, pic, c.Right, pw - c.Right, c.Top, c.Bottom, info.righttoppoint.Y, info.rightbottompoint.Y,
+                W - (pw - c.Right), topHeight, sideHeight, info.rightstretch);
+}
+
+void TskSkinForm::PaintBuiltInFrame(QPainter& p)
+{
+    const QRect window(0, 0, geometry_.W, geometry_.H);
+    const QRegion frame = QRegion(window) - QRegion(geometry_.clientRect.ToQRect());
+    for (const QRect& r : frame)
+        p.fillRect(r, ColorToQColor(clBtnFace));
+    DrawBevelFrame(p, window, bvRaised);
+}
+
+void TskSkinForm::PaintObjects(QPainter& p)
+{
+    for (const auto& o : objects_)
+        if (o->Visible)
+            o->Draw(p);
+}
+
+void TskSkinForm::RepaintObject(const TskActiveSkinObject& object)
+{
+    form_->update(object.ObjectRect.ToQRect());
+}
+
+QString TskSkinForm::CaptionText() const
+{
+    return form_->windowTitle();
+}
+
+// ---- hit-test and mouse ----
+
+TskHitTestState TskSkinForm::HitTestState() const
+{
+    TskHitTestState s;
+    s.sizeable = sizeable_;
+    s.maximized = state_ == wsMaximized;
+    s.minimized = state_ == wsMinimized;
+    s.overObject = overIndex_ >= 0;
+    s.inMoveSize = drag_.kind == TDrag::dkMove || drag_.kind == TDrag::dkSize;
+    for (const auto& o : objects_)
+        if (dynamic_cast<const TskSkinCaptionObject*>(o.get()) && o->Visible)
+            s.captions.push_back(o->ObjectRect);
+    return s;
+}
+
+TskHitCode TskSkinForm::HitTest(QPoint windowPoint) const
+{
+    return FrameHitTest(geometry_, HitTestState(), {windowPoint.x(), windowPoint.y()});
+}
+
+int TskSkinForm::ObjectAt(QPoint windowPoint) const
+{
+    const TskPoint p{windowPoint.x(), windowPoint.y()};
+    if (pressedIndex_ >= 0)
+        return RectContains(objects_[pressedIndex_]->ObjectRect, p) ? pressedIndex_ : -1;
+    for (int i = 0; i < int(objects_.size()); ++i) {
+        const TskActiveSkinObject& o = *objects_[i];
+        if (o.Enabled && o.Visible && RectContains(o.ObjectRect, p))
+            return i;
+    }
+    return -1;
+}
+
+void TskSkinForm::TrackMouse(QPoint windowPoint)
+{
+    const bool inClient = RectContains(geometry_.clientRect, {windowPoint.x(), windowPoint.y()});
+    const int index = inClient ? -1 : ObjectAt(windowPoint);
+    if (index != overIndex_) {
+        if (overIndex_ >= 0)
+            objects_[overIndex_]->MouseLeave();
+        overIndex_ = index;
+        if (index >= 0)
+            objects_[index]->MouseEnter();
+    }
+    if (overIndex_ >= 0)
+        trackTimer_.start();
+    else
+        trackTimer_.stop();
+}
+
+void TskSkinForm::TrackTimerTick()
+{
+    const QPoint p = form_->mapFromGlobal(QCursor::pos());
+    if (form_->rect().contains(p))
+        TrackMouse(p);
+    else if (pressedIndex_ < 0)
+        ClearMouseOver();
+}
+
+void TskSkinForm::ClearMouseOver()
+{
+    if (overIndex_ >= 0)
+        objects_[overIndex_]->MouseLeave();
+    overIndex_ = -1;
+    trackTimer_.stop();
+}
+
+void TskSkinForm::UpdateCursor(TskHitCode code)
+{
+    if (IsSizing(code))
+        form_->setCursor(CursorOf(code));
+    else
+        form_->unsetCursor();
+}
+
+void TskSkinForm::MousePress(QMouseEvent* e)
+{
+    const QPoint pt = e->position().toPoint();
+    const QPoint global = e->globalPosition().toPoint();
+    const TskHitCode code = HitTest(pt);
+    drag_ = {};
+    if (e->button() == Qt::RightButton) {
+        if (code == htCaption)
+            ShowSystemMenuAt(global);
         return;
     }
-    form_->setMinimumSize(minWidth_ > 0 ? minWidth_ : kBuiltInMinWidth, minHeight_);
-    form_->setMaximumSize(maxWidth_ > 0 ? maxWidth_ : QWIDGETSIZE_MAX, maxHeight_ > 0 ? maxHeight_ : QWIDGETSIZE_MAX);
+    if (e->button() != Qt::LeftButton)
+        return;
+    if (code == htCaption) {
+        // The move starts once the pointer is dragged, so a double click stays a click.
+        drag_ = {TDrag::dkPendingMove, global, form_->geometry(), {}};
+    } else if (IsSizing(code)) {
+        StartSizing(code, global);
+    } else if (code == htObject) {
+        TrackMouse(pt);
+        pressedIndex_ = ObjectAt(pt);
+        if (pressedIndex_ >= 0)
+            objects_[pressedIndex_]->MouseDown(Qt::LeftButton);
+    }
 }
 
-void TskSkinForm::ApplyFlags()
+void TskSkinForm::StartSizing(TskHitCode code, QPoint globalPos)
 {
-    const bool visible = form_->isVisible();
-    Qt::WindowFlags f = Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
-    if (borderIcons_ & biSystemMenu)
-        f |= Qt::WindowSystemMenuHint;
-    if (borderIcons_ & biMinimize)
-        f |= Qt::WindowMinimizeButtonHint;
-    if (borderIcons_ & biMaximize)
-        f |= Qt::WindowMaximizeButtonHint;
-    form_->setWindowFlags(f);
-    if (visible)
-        form_->show();
+    ClearMouseOver();
+    QWindow* window = form_->windowHandle();
+    if (window && window->startSystemResize(EdgesOf(code)))
+        return;
+    drag_ = {TDrag::dkSize, globalPos, form_->geometry(), EdgesOf(code)};
+}
+
+bool TskSkinForm::DragMove(QPoint globalPos)
+{
+    if (drag_.kind == TDrag::dkPendingMove) {
+        if ((globalPos - drag_.pressGlobal).manhattanLength() < QApplication::startDragDistance())
+            return true;
+        ClearMouseOver();
+        QWindow* window = form_->windowHandle();
+        if (window && window->startSystemMove()) {
+            drag_ = {};
+            return true;
+        }
+        drag_.kind = TDrag::dkMove;
+    }
+    const QPoint d = globalPos - drag_.pressGlobal;
+    const QRect& s = drag_.startGeometry;
+    if (drag_.kind == TDrag::dkMove) {
+        form_->move(s.topLeft() + d);
+        return true;
+    }
+    if (drag_.kind != TDrag::dkSize)
+        return false;
+    const QSize lo = MinimumSize(), hi = MaximumSize().expandedTo(lo);
+    const Qt::Edges edges = drag_.edges;
+    const int dw = edges & Qt::LeftEdge ? -d.x() : edges & Qt::RightEdge ? d.x() : 0;
+    const int dh = edges & Qt::TopEdge ? -d.y() : edges & Qt::BottomEdge ? d.y() : 0;
+    const int w = std::clamp(s.width() + dw, lo.width(), hi.width());
+    const int h = std::clamp(s.height() + dh, lo.height(), hi.height());
+    const int x = edges & Qt::LeftEdge ? s.right() + 1 - w : s.x();
+    const int y = edges & Qt::TopEdge ? s.bottom() + 1 - h : s.y();
+    form_->setGeometry(x, y, w, h);
+    return true;
+}
+
+void TskSkinForm::MouseMove(QMouseEvent* e)
+{
+    const QPoint pt = e->position().toPoint();
+    if (DragMove(e->globalPosition().toPoint()))
+        return;
+    if (pressedIndex_ >= 0) {
+        // A pressed button shows itself down only while the pointer is over it.
+        TskActiveSkinObject& pressed = *objects_[pressedIndex_];
+        const bool over = RectContains(pressed.ObjectRect, {pt.x(), pt.y()});
+        if (over != pressed.Active) {
+            pressed.Active = over;
+            RepaintObject(pressed);
+        }
+        return;
+    }
+    TrackMouse(pt);
+    UpdateCursor(HitTest(pt));
+}
+
+void TskSkinForm::MouseRelease(QMouseEvent* e)
+{
+    if (drag_.kind != TDrag::dkNone) {
+        drag_ = {};
+        form_->update();
+        return;
+    }
+    if (pressedIndex_ < 0)
+        return;
+    auto* button = dynamic_cast<TskSkinStdButtonObject*>(objects_[pressedIndex_].get());
+    // The system-menu button stays down until its menu closes.
+    if (button && button->Command == cmSysMenu)
+        return;
+    TskActiveSkinObject& pressed = *objects_[pressedIndex_];
+    pressedIndex_ = -1;
+    pressed.MouseUp(e->button());
+}
+
+void TskSkinForm::MouseDoubleClick(QMouseEvent* e)
+{
+    if (e->button() != Qt::LeftButton)
+        return;
+    const QPoint pt = e->position().toPoint();
+    const TskHitCode code = HitTest(pt);
+    if (code == htCaption) {
+        CaptionDoubleClick();
+        return;
+    }
+    const int index = code == htObject ? ObjectAt(pt) : -1;
+    if (index < 0)
+        return;
+    pressedIndex_ = index;
+    objects_[index]->MouseDown(Qt::LeftButton);
+    objects_[index]->DblClick();
+}
+
+void TskSkinForm::CaptionDoubleClick()
+{
+    if (!sizeable_)
+        return;
+    if (state_ != wsNormal)
+        Restore();
+    else if (borderIcons_ & biMaximize)
+        Maximize();
+}
+
+void TskSkinForm::ActivationChanged()
+{
+    formActive_ = form_->isActiveWindow();
+    ClearMouseOver();
+    form_->update(QRegion(form_->rect()) - QRegion(geometry_.clientRect.ToQRect()));
+}
+
+// ---- window state ----
+
+void TskSkinForm::Maximize()
+{
+    if (restoreBounds_.isEmpty())
+        restoreBounds_ = form_->geometry();
+    const QScreen* screen = form_->screen();
+    state_ = wsMaximized;
+    form_->setGeometry(MaximizeOnFullScreen ? screen->geometry() : screen->availableGeometry());
+    form_->update();
+    if (OnMaximize)
+        OnMaximize(this);
+}
+
+void TskSkinForm::Restore()
+{
+    if (state_ == wsMinimized)
+        form_->showNormal();
+    else if (!restoreBounds_.isEmpty())
+        form_->setGeometry(restoreBounds_);
+    restoreBounds_ = {};
+    state_ = wsNormal;
+    form_->update();
+    if (OnRestore)
+        OnRestore(this);
+}
+
+void TskSkinForm::Minimize()
+{
+    // The main window minimizes the whole program; the frame's own state stays.
+    form_->showMinimized();
+    if (OnMinimize)
+        OnMinimize(this);
+}
+
+void TskSkinForm::RunCommand(TskStdCommand command)
+{
+    switch (command) {
+    case cmClose:
+        form_->close();
+        break;
+    case cmMaximize:
+        state_ == wsMaximized ? Restore() : Maximize();
+        break;
+    case cmMinimize:
+        state_ == wsMinimized ? Restore() : Minimize();
+        break;
+    default:
+        break;
+    }
+}
+
+// ---- system menu ----
+
+QMenu* TskSkinForm::NewSystemMenu()
+{
+    auto* menu = new QMenu(form_);
+    const auto add = [&](const char* name, const QString& text, void (TskSkinForm::*command)()) {
+        QAction* action = menu->addAction(text, this, command);
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    if ((borderIcons_ & biMinimize) && state_ != wsMinimized)
+        add("DSF_MINITEM", QStringLiteral("Mi&nimize"), &TskSkinForm::Minimize);
+    if ((borderIcons_ & biMaximize) && state_ != wsMaximized)
+        add("DSF_MAXITEM", QStringLiteral("Ma&ximize"), &TskSkinForm::Maximize);
+    if (state_ != wsNormal)
+        add("DSF_RESTORE", QStringLiteral("&Restore"), &TskSkinForm::Restore);
+    if (!menu->actions().isEmpty())
+        menu->addSeparator();
+    QAction* close = menu->addAction(QStringLiteral("&Close"), form_, &QWidget::close);
+    close->setObjectName(QStringLiteral("DSF_CLOSE"));
+    close->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+    return menu;
+}
+
+void TskSkinForm::ShowSystemMenu(QPoint globalPos, TskSkinStdButtonObject* under)
+{
+    if (systemMenu_)
+        systemMenu_->deleteLater();
+    systemMenu_ = NewSystemMenu();
+    connect(systemMenu_, &QMenu::aboutToHide, this, [this, under = under != nullptr] {
+        TskSkinStdButtonObject* button = Button(cmSysMenu);
+        if (under && button && button->Down) {
+            pressedIndex_ = -1;
+            button->MenuClosed();
+        }
+    });
+    systemMenu_->popup(globalPos);
+}
+
+QMenu* TskSkinForm::SystemMenu() const
+{
+    return systemMenu_;
+}
+
+void TskSkinForm::ShowSystemMenuUnderButton()
+{
+    TskSkinStdButtonObject* button = Button(cmSysMenu);
+    const TskRect r = button ? button->ObjectRect : geometry_.captionRect;
+    ShowSystemMenu(form_->mapToGlobal(QPoint(r.Left, r.Bottom)), button && button->Down ? button : nullptr);
+}
+
+void TskSkinForm::ShowSystemMenuAt(QPoint globalPos)
+{
+    ShowSystemMenu(globalPos, nullptr);
+}
+
+// ---- skin changes ----
+
+namespace {
+
+// Depth first, each control before its children.
+void RelayToControls(QWidget* parent, QEvent::Type type, TskSkinData* sender)
+{
+    for (QObject* child : parent->children()) {
+        auto* w = qobject_cast<QWidget*>(child);
+        if (!w)
+            continue;
+        if (type == SKIN_BEGIN_CHANGE) {
+            if (auto* control = dynamic_cast<TskSkinControl*>(w))
+                control->SkinChanging();
+        } else if (auto* skinned = dynamic_cast<TskSkinProperties*>(w);
+                   skinned && (!sender || skinned->SkinData() == sender)) {
+            skinned->SkinChanged();
+        }
+        RelayToControls(w, type, sender);
+    }
+}
+
+}  // namespace
+
+void TskSkinForm::RelaySkinChange(QEvent::Type type, TskSkinData* sender)
+{
+    const bool ours = sender && sender == skinData_;
+    if (type == SKIN_BEGIN_CHANGE) {
+        if (!ours)
+            return;
+        trackTimer_.stop();
+        overIndex_ = pressedIndex_ = -1;
+        objects_.clear();
+    } else if (ours) {
+        Apply();
+    }
+    RelayToControls(form_, type, sender);
+}
+
+bool TskSkinForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != form_)
+        return false;
+    const QEvent::Type type = event->type();
+    if (type == SKIN_BEGIN_CHANGE || type == SKIN_CHANGED) {
+        RelaySkinChange(type, static_cast<TskSkinChangeEvent*>(event)->SkinData());
+        return false;
+    }
+    auto* mouse = dynamic_cast<QMouseEvent*>(event);
+    const bool inFrame = mouse && !RectContains(geometry_.clientRect, {int(mouse->position().x()),
+                                                                      int(mouse->position().y())});
+    switch (type) {
+    case QEvent::Paint: {
+        QPainter p(form_);
+        p.setClipRegion(static_cast<QPaintEvent*>(event)->region());
+        PaintFrame(p);
+        return false;  // the window's own painting of its client area follows
+    }
+    case QEvent::Resize:
+        UpdateGeometry();
+        return false;
+    case QEvent::MouseButtonPress:
+        if (inFrame)
+            MousePress(mouse);
+        return inFrame;
+    case QEvent::MouseMove:
+        MouseMove(mouse);
+        return inFrame;
+    case QEvent::MouseButtonRelease:
+        MouseRelease(mouse);
+        return inFrame;
+    case QEvent::MouseButtonDblClick:
+        if (inFrame)
+            MouseDoubleClick(mouse);
+        return inFrame;
+    case QEvent::Leave:
+        if (pressedIndex_ < 0)
+            ClearMouseOver();
+        return false;
+    case QEvent::ActivationChange:
+        ActivationChanged();
+        return false;
+    case QEvent::WindowTitleChange:
+    case QEvent::WindowIconChange:
+        form_->update(QRegion(form_->rect()) - QRegion(geometry_.clientRect.ToQRect()));
+        return false;
+    case QEvent::Hide:
+        ClearMouseOver();
+        return false;
+    default:
+        return false;
+    }
 }
