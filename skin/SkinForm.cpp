@@ -1,5 +1,7 @@
 #include "skin/SkinForm.h"
 
+#include "skin/SkinData.h"
+#include "skin/SkinDraw.h"
 #include "toolkit/Align.h"
 
 #include <QApplication>
@@ -39,54 +41,23 @@ TskBorderIcons IconOf(TskStdCommand command)
     return 0;
 }
 
-// Copies `src` of `pic` across `dst`, repeating it from dst's top-left corner;
-// the last copies are clipped to `dst`.
-void TilePiece(QPainter& p, const QImage& pic, const QRect& src, const QRect& dst)
+// The frame picture cut as the window's frame: edges tiled from the window's
+// own edges, the corners copied over them.
+TskNinePiece FrameCut(const TskFormInfo& info, QSize picture)
 {
-    if (src.width() < 1 || src.height() < 1)
-        return;
-    for (int y = dst.top(); y <= dst.bottom(); y += src.height())
-        for (int x = dst.left(); x <= dst.right(); x += src.width()) {
-            const int w = std::min(src.width(), dst.right() + 1 - x);
-            const int h = std::min(src.height(), dst.bottom() + 1 - y);
-            p.drawImage(QRect(x, y, w, h), pic, QRect(src.x(), src.y(), w, h));
-        }
-}
-
-void PlacePiece(QPainter& p, const QImage& pic, const QRect& src, const QRect& dst, bool stretch)
-{
-    if (dst.width() < 1 || dst.height() < 1 || src.width() < 1 || src.height() < 1)
-        return;
-    if (stretch)
-        p.drawImage(dst, pic, src);
-    else
-        TilePiece(p, pic, src, dst);
-}
-
-// A horizontal strip of the frame: picture rows `srcY`..+h, corner pieces
-// left of `lx` and right of `rx`, the piece between them stretched or tiled.
-void PaintHStrip(QPainter& p, const QImage& pic, int srcY, int h, int lx, int rx, int dstY, int W, bool stretch)
-{
-    const int pw = pic.width();
-    const int rightWidth = pw - rx;
-    const QRect middle(lx, srcY, rx - lx, h);
-    if (stretch)
-        PlacePiece(p, pic, middle, QRect(lx, dstY, W - rightWidth - lx, h), true);
-    else
-        PlacePiece(p, pic, middle, QRect(0, dstY, W, h), false);
-    p.drawImage(QPoint(0, dstY), pic, QRect(0, srcY, lx, h));
-    p.drawImage(QPoint(W - rightWidth, dstY), pic, QRect(rx, srcY, rightWidth, h));
-}
-
-// A vertical strip: picture columns `srcX`..+w between the client top `ct` and
-// bottom `cb`; rows `ty`..`by` stretched or tiled, the end pieces copied over.
-void PaintVStrip(QPainter& p, const QImage& pic, int srcX, int w, int ct, int cb, int ty, int by, int dstX,
-                 int dstY, int height, bool stretch)
-{
-    const QRect middle(srcX, ty, w, by - ty);
-    PlacePiece(p, pic, middle, QRect(dstX, dstY, w, height), stretch);
-    p.drawImage(QPoint(dstX, dstY), pic, QRect(srcX, ct, w, ty - ct));
-    p.drawImage(QPoint(dstX, dstY + height - (cb - by)), pic, QRect(srcX, by, w, cb - by));
+    TskNinePiece cut;
+    cut.rect = QRect(QPoint(0, 0), picture);
+    cut.leftTop = {info.lefttoppoint.X, info.lefttoppoint.Y};
+    cut.rightTop = {info.righttoppoint.X, info.righttoppoint.Y};
+    cut.leftBottom = {info.leftbottompoint.X, info.leftbottompoint.Y};
+    cut.rightBottom = {info.rightbottompoint.X, info.rightbottompoint.Y};
+    cut.client = info.clientrect.ToQRect();
+    cut.leftStretch = info.leftstretch;
+    cut.topStretch = info.topstretch;
+    cut.rightStretch = info.rightstretch;
+    cut.bottomStretch = info.bottomstretch;
+    cut.tileFromStart = true;
+    return cut;
 }
 
 Qt::Edges EdgesOf(TskHitCode code)
@@ -395,19 +366,7 @@ void TskSkinForm::PaintSkinFrame(QPainter& p)
 {
     const QImage& inactive = skinData_->InactivePicture();
     const QImage& pic = formActive_ || inactive.isNull() ? skinData_->MainPicture() : inactive;
-    const TskFormInfo& info = skinData_->FormInfo();
-    const TskRect& c = info.clientrect;
-    const int W = geometry_.W, H = geometry_.H;
-    const int ph = pic.height(), pw = pic.width();
-    const int topHeight = c.Top, bottomHeight = ph - c.Bottom;
-    const int sideHeight = H - topHeight - bottomHeight;
-    PaintHStrip(p, pic, 0, topHeight, info.lefttoppoint.X, info.righttoppoint.X, 0, W, info.topstretch);
-    PaintHStrip(p, pic, c.Bottom, bottomHeight, info.leftbottompoint.X, info.rightbottompoint.X, H - bottomHeight,
-                W, info.bottomstretch);
-    PaintVStrip(p, pic, 0, c.Left, c.Top, c.Bottom, info.lefttoppoint.Y, info.leftbottompoint.Y, 0, topHeight,
-                sideHeight, info.leftstretch);
-    PaintVStrip(p, pic, c.Right, pw - c.Right, c.Top, c.Bottom, info.righttoppoint.Y, info.rightbottompoint.Y,
-                W - (pw - c.Right), topHeight, sideHeight, info.rightstretch);
+    DrawSkinFrame(p, pic, FrameCut(skinData_->FormInfo(), pic.size()), QRect(0, 0, geometry_.W, geometry_.H));
 }
 
 void TskSkinForm::PaintBuiltInFrame(QPainter& p)

@@ -8,6 +8,7 @@
 #include "skin/SkinFormGeometry.h"
 #include "skin/SkinFormObjects.h"
 
+#include <QEvent>
 #include <QObject>
 #include <QPointer>
 #include <QRect>

@@ -2,7 +2,7 @@
 // Where the pieces of the skinned window frame lie for a window of a given
 // size, and what part of the frame a point is over. Pure functions, so the
 // frame's behaviour can be checked point by point.
-#include "skin/SkinData.h"
+#include "skin/SkinDefinitions.h"
 
 #include <QSize>
 #include <vector>

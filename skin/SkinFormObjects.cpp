@@ -1,5 +1,7 @@
 #include "skin/SkinFormObjects.h"
 
+#include "skin/SkinData.h"
+#include "skin/SkinDraw.h"
 #include "skin/SkinForm.h"
 
 #include <QFontMetrics>
@@ -40,7 +42,7 @@ void TskActiveSkinObject::SetActive(bool v)
 
 void TskActiveSkinObject::DrawPiece(QPainter& p, const TskRect& src) const
 {
-    p.drawImage(ObjectRect.ToQRect(), Source(), src.ToQRect());
+    DrawSkinPiece(p, Source(), src.ToQRect(), ObjectRect.ToQRect());
 }
 
 // ---- TskSkinCaptionObject ----

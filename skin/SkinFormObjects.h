@@ -1,7 +1,7 @@
 #pragma once
 // The frame's active objects: the caption and the caption buttons, each made
 // from a skin definition, or built in while no skin is loaded.
-#include "skin/SkinData.h"
+#include "skin/SkinDefinitions.h"
 
 #include <QImage>
 #include <QString>

@@ -1,5 +1,6 @@
 // The skinned frame on a real X server with no window manager: the pointer is
 // driven through XTest (xdotool), so every click lands where the server says.
+#include "skin/SkinData.h"
 #include "skin/SkinForm.h"
 
 #include <QApplication>
