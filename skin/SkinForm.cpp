@@ -352,6 +352,9 @@ TskSkinCaptionObject* TskSkinForm::Caption() const
 
 void TskSkinForm::PaintFrame(QPainter& p)
 {
+    // A hidden window hears of its new size only when shown.
+    if (QSize(geometry_.W, geometry_.H) != form_->size())
+        UpdateGeometry();
     const QSize minimum = MinimumSize();
     if (geometry_.W < minimum.width() || geometry_.H < minimum.height())
         return;

@@ -384,6 +384,52 @@ TEST_F(SkinFrame, NoSkinGivesTheBuiltInFrame)
     frame->SetSkinData(nullptr);
 }
 
+TEST(SkinFrameApply, EnlargesAWindowSmallerThanTheSkinAllows)
+{
+    QWidget window;
+    window.resize(60, 20);
+    auto* frame = new TskSkinForm(&window);
+    auto* skin = new TskSkinData(&window);
+    frame->SetSkinData(skin);
+    TskCompressedStoredSkin stored;
+    stored.SetCompressedData(OrangeSkinCompressedData());
+    skin->LoadCompressedStoredSkin(&stored);
+    EXPECT_EQ(window.size(), QSize(177, 34));
+    EXPECT_EQ(window.contentsRect().size(), QSize(160, 0));
+}
+
+// A button whose own picture index does not exist draws from the frame picture.
+TEST(SkinFrameApply, ButtonWithAMissingPictureDrawsFromTheMainPicture)
+{
+    for (const auto& [index, expected] : {std::pair{0, QColor(Qt::blue)}, std::pair{9, QColor(Qt::red)}}) {
+        const QByteArray text = "[PICTURES]\r\npicture=m.bmp\r\nactivepicturescount=1\r\n0=a.bmp\r\n"
+                                "[FORMINFO]\r\nclientrect=2,3,18,8\r\ncaptionrect=0,0,20,3\r\n"
+                                "[SKINOBJECTS]\r\ncount=1\r\n0=closebutton:stdbutton\r\n"
+                                "[closebutton]\r\ncommand=cmclose\r\nskinrectinapicture=1\r\n"
+                                "activepictureindex=" + QByteArray::number(index) +
+                                "\r\nskinrect=0,0,3,3\r\nactiveskinrect=3,0,6,3\r\n";
+        TskSkinPackage package = SmallPackage(text);
+        package.ActivePictures = {Bmp(7, 5, Qt::blue)};
+        TskCompressedStoredSkin stored;
+        Store(stored, package);
+        QWidget window;
+        auto* frame = new TskSkinForm(&window);
+        auto* skin = new TskSkinData(&window);
+        frame->SetSkinData(skin);
+        skin->LoadCompressedStoredSkin(&stored);
+        window.resize(200, 100);
+        const TskSkinStdButtonObject* close = frame->Button(cmClose);
+        ASSERT_NE(close, nullptr) << index;
+        EXPECT_EQ(close->ActiveRect.IsEmpty(), index == 9) << index;
+        QImage image(window.size(), QImage::Format_RGB32);
+        image.fill(Qt::black);
+        QPainter p(&image);
+        frame->PaintFrame(p);
+        p.end();
+        EXPECT_EQ(QColor(image.pixel(close->ObjectRect.Left + 1, close->ObjectRect.Top + 1)), expected) << index;
+    }
+}
+
 // A control that writes down the skin messages the frame relays to it.
 class RecordingPanel : public TskSkinPanel {
 public:
