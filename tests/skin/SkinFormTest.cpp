@@ -18,15 +18,8 @@ protected:
     void SetUp() override
     {
         window = std::make_unique<QWidget>();
-        window->setWindowTitle(QStringLiteral("Hoopline"));
-        frame = new TskSkinForm(window.get());
-        frame->SetBorderIcons(biSystemMenu | biMinimize | biMaximize);
-        frame->SetShowIcon(true);
-        frame->SetSizeable(false);
-        skin = new TskSkinData(window.get());
-        frame->SetSkinData(skin);
-        stored.SetCompressedData(OrangeSkinCompressedData());
-        skin->LoadCompressedStoredSkin(&stored);
+        frame = DressInStoredSkin(*window, stored);
+        skin = frame->SkinData();
         window->move(0, 0);
         window->resize(1034, 718);
         window->show();
@@ -128,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
                       HitCase{"bottomRight", {1033, 717}, true, htBottomRight},
                       HitCase{"captionAfterLogin", {500, 10}, true, htCaption},
                       HitCase{"clientAfterLogin", {500, 400}, true, htClient}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& c) { return std::string(c.param.name); });
 
 TEST_F(SkinFrame, MaximizedWindowHasNoSizingBorder)
 {
@@ -388,12 +381,8 @@ TEST(SkinFrameApply, EnlargesAWindowSmallerThanTheSkinAllows)
 {
     QWidget window;
     window.resize(60, 20);
-    auto* frame = new TskSkinForm(&window);
-    auto* skin = new TskSkinData(&window);
-    frame->SetSkinData(skin);
     TskCompressedStoredSkin stored;
-    stored.SetCompressedData(OrangeSkinCompressedData());
-    skin->LoadCompressedStoredSkin(&stored);
+    DressInStoredSkin(window, stored);
     EXPECT_EQ(window.size(), QSize(177, 34));
     EXPECT_EQ(window.contentsRect().size(), QSize(160, 0));
 }

@@ -1,7 +1,6 @@
 // The skinned frame on a real X server with no window manager: the pointer is
 // driven through XTest (xdotool), so every click lands where the server says.
-#include "skin/SkinData.h"
-#include "skin/SkinForm.h"
+#include "../skin/SkinTestSupport.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -19,15 +18,7 @@ protected:
     {
         ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"));
         window = std::make_unique<QWidget>();
-        window->setWindowTitle(QStringLiteral("Hoopline"));
-        frame = new TskSkinForm(window.get());
-        frame->SetBorderIcons(biSystemMenu | biMinimize | biMaximize);
-        frame->SetShowIcon(true);
-        frame->SetSizeable(false);
-        auto* skin = new TskSkinData(window.get());
-        frame->SetSkinData(skin);
-        stored.SetCompressedData(OrangeSkinCompressedData());
-        skin->LoadCompressedStoredSkin(&stored);
+        frame = DressInStoredSkin(*window, stored);
         window->setGeometry(100, 60, 700, 500);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
