@@ -1,7 +1,10 @@
 #include "skin/SkinBoxCtrls.h"
 
+#include "skin/SkinMenus.h"
+
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -75,7 +78,56 @@ void TskSkinEdit::keyPressEvent(QKeyEvent* e)
         e->ignore();
         return;
     }
+    if (e->key() == Qt::Key_F10 && e->modifiers() == Qt::ShiftModifier) {
+        ShowContextMenu(mapToGlobal(rect().center()));
+        return;
+    }
     QLineEdit::keyPressEvent(e);
+}
+
+void TskSkinEdit::contextMenuEvent(QContextMenuEvent* e)
+{
+    // The menu key opens the menu at the field's centre, a right click at the pointer.
+    const bool fromKeyboard = e->reason() == QContextMenuEvent::Keyboard;
+    ShowContextMenu(fromKeyboard ? mapToGlobal(rect().center()) : e->globalPos());
+}
+
+void TskSkinEdit::BuildContextMenu()
+{
+    TMenuItem& root = contextMenu_->Items();
+    const bool selected = hasSelectedText();
+    const bool writable = !isReadOnly();
+    const bool clipboardText = !QApplication::clipboard()->text().isEmpty();
+    const auto add = [&root](const char* caption, bool enabled, std::function<void()> action) {
+        TMenuItem* item = root.Add(QString::fromLatin1(caption));
+        item->Enabled = enabled;
+        item->OnClick = [action = std::move(action)](TMenuItem*) { action(); };
+    };
+    add("Undo", isUndoAvailable(), [this] { undo(); });
+    root.AddLine();
+    add("Cut", selected && writable, [this] { cut(); });
+    add("Copy", selected, [this] { copy(); });
+    add("Paste", clipboardText && writable, [this] { paste(); });
+    add("Delete", selected && writable, [this] { del(); });
+    root.AddLine();
+    // An empty field counts as wholly selected.
+    add("Select All", selectedText().size() != text().size(), [this] { selectAll(); });
+}
+
+TskSkinPopupMenu* TskSkinEdit::ContextMenu() const
+{
+    return contextMenu_;
+}
+
+bool TskSkinEdit::ShowContextMenu(QPoint global)
+{
+    delete contextMenu_;
+    contextMenu_ = new TskSkinPopupMenu(this);
+    contextMenu_->SetSkinData(SkinData());
+    contextMenu_->SetOpener(this);
+    contextMenu_->RequireSkinData = true;
+    BuildContextMenu();
+    return contextMenu_->Popup(global.x(), global.y());
 }
 
 // ---- TskSkinPasswordEdit ----

@@ -4,6 +4,9 @@
 #include "skin/SkinCtrls.h"
 
 #include <QLineEdit>
+#include <QPointer>
+
+class TskSkinPopupMenu;
 
 enum TskPasswordKind { pkRoundRect, pkRect, pkTriangle };
 enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
@@ -36,13 +39,22 @@ public:
 
     TNotifyEvent OnChange;
 
+    // Shows the skinned Undo/Cut/Copy/Paste/Delete/Select All menu at the
+    // screen point; false when no skinned form and skin can show it.
+    bool ShowContextMenu(QPoint global);
+    TskSkinPopupMenu* ContextMenu() const;
+
 protected:
     void paintEvent(QPaintEvent*) override;
     void keyPressEvent(QKeyEvent*) override;
+    void contextMenuEvent(QContextMenuEvent*) override;
     void Repaint() override { update(); }
 
 private:
     void ApplyLook();
+    void BuildContextMenu();
+
+    QPointer<TskSkinPopupMenu> contextMenu_;
 
     TColor defaultColor_ = clWindow;
     TFontDesc defaultFont_{QStringLiteral("Arial"), 14, 0, clBlack};

@@ -2,9 +2,9 @@
 
 #include "skin/SkinData.h"
 #include "skin/SkinDraw.h"
+#include "skin/SkinMenus.h"
 #include "toolkit/Align.h"
 
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -59,7 +59,7 @@ TskNinePiece FrameCut(const TskFormInfo& info, QSize picture)
 
 }  // namespace
 
-TskSkinForm::TskSkinForm(QWidget* form) : QObject(form), form_(form)
+TskSkinForm::TskSkinForm(QWidget* form) : QObject(form), form_(form), skinMenu_(new TskSkinMenu(this))
 {
     form_->setWindowFlags(form_->windowFlags() | Qt::Window | Qt::FramelessWindowHint);
     form_->setMouseTracking(true);
@@ -414,58 +414,47 @@ void TskSkinForm::RunCommand(TskStdCommand command)
 
 // ---- system menu ----
 
-QMenu* TskSkinForm::NewSystemMenu()
+QRect TskSkinForm::SystemMenuAnchor() const
 {
-    auto* menu = new QMenu(form_);
-    const auto add = [&](const char* name, const QString& text, void (TskSkinForm::*command)()) {
-        QAction* action = menu->addAction(text, this, command);
-        action->setObjectName(QString::fromLatin1(name));
-        return action;
-    };
-    if ((borderIcons_ & biMinimize) && state_ != wsMinimized)
-        add("DSF_MINITEM", QStringLiteral("Mi&nimize"), &TskSkinForm::Minimize);
-    if ((borderIcons_ & biMaximize) && state_ != wsMaximized)
-        add("DSF_MAXITEM", QStringLiteral("Ma&ximize"), &TskSkinForm::Maximize);
-    if (state_ != wsNormal)
-        add("DSF_RESTORE", QStringLiteral("&Restore"), &TskSkinForm::Restore);
-    if (!menu->actions().isEmpty())
-        menu->addSeparator();
-    QAction* close = menu->addAction(QStringLiteral("&Close"), form_, &QWidget::close);
-    close->setObjectName(QStringLiteral("DSF_CLOSE"));
-    close->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
-    return menu;
+    TskSkinStdButtonObject* button = Button(cmSysMenu);
+    const QRect r = button ? button->ObjectRect.ToQRect() : geometry_.captionRect.ToQRect();
+    return QRect(form_->mapToGlobal(r.topLeft()), r.size());
 }
 
-void TskSkinForm::ShowSystemMenu(QPoint globalPos, TskSkinStdButtonObject* under)
+void TskSkinForm::ShowSystemMenu(const QRect& anchor)
 {
-    if (systemMenu_)
-        systemMenu_->deleteLater();
-    systemMenu_ = NewSystemMenu();
-    connect(systemMenu_, &QMenu::aboutToHide, this, [this, under = under != nullptr] {
-        TskSkinStdButtonObject* button = Button(cmSysMenu);
-        if (under && button && button->Down) {
+    if (!(borderIcons_ & biSystemMenu))
+        return;
+    if (skinMenu_->Root() == &systemMenu_)
+        skinMenu_->CloseMenu();  // its items are about to be rebuilt
+    TskSystemMenuState state;
+    state.BorderIcons = borderIcons_;
+    state.Minimized = state_ == wsMinimized;
+    state.Maximized = state_ == wsMaximized;
+    TskSystemMenuCommands commands;
+    commands.Minimize = [this] { Minimize(); };
+    commands.Maximize = [this] { Maximize(); };
+    commands.Restore = [this] { Restore(); };
+    commands.Close = [this] { form_->close(); };
+    BuildSystemMenu(systemMenu_, state, commands);
+    // The system-menu button pressed to open it comes up when the menu closes.
+    if (TskSkinStdButtonObject* button = Button(cmSysMenu); button && button->Down)
+        skinMenu_->OnMenuClose = [this] {
             pressedIndex_ = -1;
-            button->MenuClosed();
-        }
-    });
-    systemMenu_->popup(globalPos);
-}
-
-QMenu* TskSkinForm::SystemMenu() const
-{
-    return systemMenu_;
+            if (TskSkinStdButtonObject* b = Button(cmSysMenu))
+                b->MenuClosed();
+        };
+    skinMenu_->ShowMenu(nullptr, MenusSkinData ? MenusSkinData : skinData_, false, &systemMenu_, anchor, 0);
 }
 
 void TskSkinForm::ShowSystemMenuUnderButton()
 {
-    TskSkinStdButtonObject* button = Button(cmSysMenu);
-    const TskRect r = button ? button->ObjectRect : geometry_.captionRect;
-    ShowSystemMenu(form_->mapToGlobal(QPoint(r.Left, r.Bottom)), button && button->Down ? button : nullptr);
+    ShowSystemMenu(SystemMenuAnchor());
 }
 
 void TskSkinForm::ShowSystemMenuAt(QPoint globalPos)
 {
-    ShowSystemMenu(globalPos, nullptr);
+    ShowSystemMenu(QRect(globalPos, QSize(0, 0)));
 }
 
 // ---- skin changes ----

@@ -7,6 +7,7 @@
 #include "skin/SkinCtrls.h"
 #include "skin/SkinFormGeometry.h"
 #include "skin/SkinFormObjects.h"
+#include "toolkit/Menus.h"
 
 #include <QEvent>
 #include <QObject>
@@ -16,7 +17,7 @@
 #include <memory>
 #include <vector>
 
-class QMenu;
+class TskSkinMenu;
 class QMouseEvent;
 
 enum TskBorderIcon : std::uint8_t { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biRollUp = 8, biMinimizeToTray = 16 };
@@ -93,8 +94,15 @@ public:
     // Opens the system menu under the system-menu button / at a screen point.
     void ShowSystemMenuUnderButton();
     void ShowSystemMenuAt(QPoint globalPos);
-    // The system menu last shown (null before the first showing).
-    QMenu* SystemMenu() const;
+    // Rebuilds the system menu for the window's state and opens it under
+    // `anchor` (screen coordinates).
+    void ShowSystemMenu(const QRect& anchor);
+    // Where the system menu drops from: the system-menu button, in screen coordinates.
+    QRect SystemMenuAnchor() const;
+    // The engine that shows every menu of the window.
+    TskSkinMenu* SkinMenu() const { return skinMenu_; }
+    // The system menu's items as last built.
+    const TMenuItem& SystemMenuItems() const { return systemMenu_; }
 
     // Settings the frame keeps for the window definition.
     bool DraggAble = false;
@@ -124,6 +132,9 @@ public:
     TFontDesc DefCaptionFont{QStringLiteral("Arial"), 14, fsBold, clBtnText};
     TFontDesc DefInActiveCaptionFont{QStringLiteral("Arial"), 14, fsBold, clBtnShadow};
     TFontDesc DefMenuItemFont{QStringLiteral("Arial"), 14, 0, clWindowText};
+    TskSkinData* MenusSkinData = nullptr;  // none: the menus use SkinData
+    TNotifyEvent OnSkinMenuOpen;
+    TNotifyEvent OnSkinMenuClose;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -162,11 +173,11 @@ private:
     void UpdateCursor(TskHitCode code);
     void ActivationChanged();
 
-    QMenu* NewSystemMenu();
-    void ShowSystemMenu(QPoint globalPos, TskSkinStdButtonObject* under);
     void RelaySkinChange(QEvent::Type type, TskSkinData* sender);
 
     QWidget* form_;
+    TskSkinMenu* skinMenu_;
+    TMenuItem systemMenu_;
     TskSkinData* skinData_ = nullptr;
     bool sizeable_ = true;
     TskBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize | biRollUp;
@@ -184,5 +195,4 @@ private:
     int pressedIndex_ = -1;
     TDrag drag_;
     QTimer trackTimer_;
-    QPointer<QMenu> systemMenu_;
 };

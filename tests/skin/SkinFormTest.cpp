@@ -2,8 +2,8 @@
 // state commands, system menu, painting from the skin and the skin relay.
 #include "SkinTestSupport.h"
 #include "skin/SkinForm.h"
+#include "skin/SkinMenus.h"
 
-#include <QMenu>
 #include <QPainter>
 #include <QScreen>
 #include <QTest>
@@ -231,13 +231,12 @@ TEST_F(SkinFrame, CaptionDoubleClickTogglesMaximizedOnlyAfterLogin)
     EXPECT_EQ(window->geometry(), QRect(10, 20, 600, 400));
 }
 
-QStringList MenuItems(const QMenu* menu)
+QStringList MenuItems(const TMenuItem& root)
 {
     QStringList items;
-    for (const QAction* a : menu->actions())
-        items.append(a->isSeparator() ? QStringLiteral("-")
-                                      : a->text() + (a->shortcut().isEmpty() ? QString()
-                                                                              : " " + a->shortcut().toString()));
+    for (int i = 0; i < root.Count(); ++i)
+        items.append(root.Items(i)->Caption +
+                     (root.Items(i)->ShortCut.isEmpty() ? QString() : " " + root.Items(i)->ShortCutText()));
     return items;
 }
 
@@ -245,45 +244,42 @@ TEST_F(SkinFrame, SystemMenuOpensAtTheCursorOrUnderTheIcon)
 {
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    TskSkinMenu* menu = frame->SkinMenu();
 
     Press({400, 12}, Qt::RightButton);
-    ASSERT_NE(frame->SystemMenu(), nullptr);
-    EXPECT_TRUE(frame->SystemMenu()->isVisible());
-    EXPECT_EQ(frame->SystemMenu()->pos(), window->mapToGlobal(QPoint(400, 12)));
-    EXPECT_EQ(MenuItems(frame->SystemMenu()),
-              (QStringList{"Mi&nimize", "Ma&ximize", "-", "&Close Alt+F4"}));
-    frame->SystemMenu()->close();
+    ASSERT_TRUE(menu->Visible());
+    EXPECT_EQ(menu->Level(0)->pos(), window->mapToGlobal(QPoint(400, 12)));
+    EXPECT_EQ(MenuItems(frame->SystemMenuItems()), (QStringList{"Mi&nimize", "Ma&ximize", "-", "&Close Alt+F4"}));
+    menu->CloseMenu();
 
     Press({10, 10});
+    ASSERT_TRUE(menu->Visible());
     EXPECT_TRUE(frame->Button(cmSysMenu)->Down) << "the icon stays down while its menu is open";
-    EXPECT_EQ(frame->SystemMenu()->pos(), window->mapToGlobal(QPoint(5, 20)));
-    frame->SystemMenu()->close();
+    EXPECT_EQ(menu->Level(0)->pos(), window->mapToGlobal(QPoint(5, 20)));
+    menu->CloseMenu();
     EXPECT_FALSE(frame->Button(cmSysMenu)->Down);
 
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     QTest::keyClick(window.get(), Qt::Key_Space, Qt::AltModifier);
-    ASSERT_TRUE(frame->SystemMenu()->isVisible());
-    EXPECT_EQ(frame->SystemMenu()->pos(), window->mapToGlobal(QPoint(5, 20)));
-    frame->SystemMenu()->close();
+    ASSERT_TRUE(menu->Visible());
+    EXPECT_EQ(menu->Level(0)->pos(), window->mapToGlobal(QPoint(5, 20)));
+    menu->CloseMenu();
 }
 
 TEST_F(SkinFrame, SystemMenuItemsRunTheWindowCommands)
 {
+    const TMenuItem& items = frame->SystemMenuItems();
     frame->ShowSystemMenuAt(window->mapToGlobal(QPoint(300, 10)));
-    QAction* maximize = nullptr;
-    for (QAction* a : frame->SystemMenu()->actions())
-        if (a->objectName() == QLatin1String("DSF_MAXITEM"))
-            maximize = a;
-    ASSERT_NE(maximize, nullptr);
-    maximize->trigger();
+    items.Items(1)->Click();  // Maximize
     EXPECT_EQ(frame->WindowState(), wsMaximized);
+    frame->SkinMenu()->CloseMenu();
 
     frame->ShowSystemMenuAt(window->mapToGlobal(QPoint(300, 10)));
-    EXPECT_EQ(MenuItems(frame->SystemMenu()), (QStringList{"Mi&nimize", "&Restore", "-", "&Close Alt+F4"}));
-    frame->SystemMenu()->actions().at(1)->trigger();
+    EXPECT_EQ(MenuItems(items), (QStringList{"Mi&nimize", "&Restore", "-", "&Close Alt+F4"}));
+    items.Items(1)->Click();
     EXPECT_EQ(frame->WindowState(), wsNormal);
-    frame->SystemMenu()->actions().last()->trigger();
+    items.Items(3)->Click();
     EXPECT_FALSE(window->isVisible());
 }
 

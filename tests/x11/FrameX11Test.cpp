@@ -3,7 +3,7 @@
 #include "../skin/SkinTestSupport.h"
 
 #include <QApplication>
-#include <QMenu>
+#include "skin/SkinMenus.h"
 #include <QProcess>
 #include <QScreen>
 #include <QTest>
@@ -94,21 +94,20 @@ TEST_F(FrameOnX11, CaptionButtonsMaximizeAndRestore)
 
 TEST_F(FrameOnX11, SystemMenuOpensUnderTheIconAndAtTheCursorAndItsCloseCloses)
 {
+    TskSkinMenu* menu = frame->SkinMenu();
     Click({12, 12});
-    ASSERT_NE(frame->SystemMenu(), nullptr);
-    ASSERT_TRUE(frame->SystemMenu()->isVisible());
-    EXPECT_EQ(frame->SystemMenu()->pos(), window->mapToGlobal(QPoint(5, 20)));
+    ASSERT_TRUE(menu->Visible());
+    EXPECT_EQ(menu->Level(0)->pos(), window->mapToGlobal(QPoint(5, 20)));
     Xdo({"key", "Escape"});
-    EXPECT_FALSE(frame->SystemMenu()->isVisible());
+    EXPECT_FALSE(menu->Visible());
     EXPECT_FALSE(frame->Button(cmSysMenu)->Down);
 
     Click({300, 12}, 3);
-    ASSERT_TRUE(frame->SystemMenu()->isVisible());
-    QMenu* menu = frame->SystemMenu();
-    EXPECT_EQ(menu->pos(), window->mapToGlobal(QPoint(300, 12)));
-    const QRect close = menu->actionGeometry(menu->actions().last());
-    const QPoint g = menu->mapToGlobal(close.center());
-    Xdo({"mousemove", QString::number(g.x()), QString::number(g.y())});
+    ASSERT_TRUE(menu->Visible());
+    TskSkinPopupWindow* popup = menu->Level(0);
+    EXPECT_EQ(popup->pos(), window->mapToGlobal(QPoint(300, 12)));
+    const QPoint close = popup->mapToGlobal(QPoint(popup->width() / 2, popup->height() - 12));
+    Xdo({"mousemove", QString::number(close.x()), QString::number(close.y())});
     Xdo({"click", "1"});
     EXPECT_FALSE(window->isVisible());
 }
