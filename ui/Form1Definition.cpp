@@ -41,7 +41,7 @@ TForm1Definition::TForm1Definition(QWidget* parent) : QWidget(parent)
     pal.setColor(QPalette::WindowText, ColorToQColor(clWindowText));
     setPalette(pal);
     setAutoFillBackground(true);
-    resize(kDesignWidth, kDesignHeight);
+    resize(kWindowWidth, kWindowHeight);
 
     // Laid out once the whole tree stands at its designed positions.
     const TAlignLock lock;

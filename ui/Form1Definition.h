@@ -26,6 +26,9 @@ public:
     // Client size at design time.
     static constexpr int kDesignWidth = 1017;
     static constexpr int kDesignHeight = 684;
+    // Outer size at design time, the skinned frame included.
+    static constexpr int kWindowWidth = 1034;
+    static constexpr int kWindowHeight = 718;
 
     // ---- non-visual components ----
     TskSkinForm* skSkinForm1;

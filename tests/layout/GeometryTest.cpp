@@ -15,7 +15,7 @@ struct Place {
 
 // What grows in both directions, in width only, in height only, and what stays.
 const Place kPlaces[] = {
-    {"Page", {0, 0, 1017, 684}, {0, 0, 1217, 834}},
+    {"Page", {8, 26, 1017, 684}, {8, 26, 1217, 834}},
     {"skSkinTabSheet1", {1, 21, 1015, 662}, {1, 21, 1215, 812}},
     {"skSkinTabSheet5", {1, 21, 1015, 662}, {1, 21, 1215, 812}},
     // About: the picture follows the page, the login controls stay.
@@ -111,7 +111,8 @@ protected:
     {
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-        ASSERT_EQ(form.size(), QSize(1017, 684));
+        ASSERT_EQ(form.size(), QSize(1034, 718));
+        ASSERT_EQ(form.contentsRect(), QRect(8, 26, 1017, 684)) << "the frame surrounds the designed client area";
     }
 
     QWidget* Control(const char* name)
@@ -140,13 +141,13 @@ TEST_F(LayoutTest, ControlsLieWhereDesignedAndFollowTheGrowingWindow)
         }
 
     form.skSkinForm1->SetSizeable(true);
-    form.resize(1217, 834);
+    form.resize(1234, 868);
     for (const Place& p : kPlaces)
         if (QWidget* w = Control(p.name)) {
             EXPECT_EQ(Str(w->geometry()), Str(p.grown)) << p.name << " grown";
         }
 
-    form.resize(1017, 684);
+    form.resize(1034, 718);
     for (const Place& p : kPlaces)
         if (QWidget* w = Control(p.name)) {
             EXPECT_EQ(Str(w->geometry()), Str(p.design)) << p.name << " back at design size";
@@ -157,7 +158,7 @@ TEST_F(LayoutTest, TextLabelsFitTheirTextAndStayPut)
 {
     form.skSkinLinkLabel1->SetCaption("www.hoopline.net/");
     form.skSkinForm1->SetSizeable(true);
-    form.resize(1217, 834);
+    form.resize(1234, 868);
     const struct {
         TskSkinStdLabel* label;
         QPoint at;
@@ -224,7 +225,7 @@ TEST_F(LayoutTest, HiddenPagesAreLaidOutTooWhenTheWindowGrows)
 {
     // The Live page was never shown: it must be right the moment it appears.
     form.skSkinForm1->SetSizeable(true);
-    form.resize(1117, 784);
+    form.resize(1134, 818);
     EXPECT_EQ(Str(form.LG->geometry()), Str({0, 21, 1115, 608}));
     form.Page->SetActivePage(form.skSkinTabSheet3);
     EXPECT_EQ(Str(form.LG->geometry()), Str({0, 21, 1115, 608}));

@@ -1,6 +1,7 @@
 #pragma once
 // Small packages built in memory, and a window that records skin messages.
 #include "skin/SkinData.h"
+#include "skin/SkinForm.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -65,3 +66,19 @@ protected:
 private:
     std::vector<SkinMessage>* log_;
 };
+
+// Gives `window` the main window's frame settings and the stored skin (kept
+// in `stored`); returns the frame.
+inline TskSkinForm* DressInStoredSkin(QWidget& window, TskCompressedStoredSkin& stored)
+{
+    window.setWindowTitle(QStringLiteral("Hoopline"));
+    auto* frame = new TskSkinForm(&window);
+    frame->SetBorderIcons(biSystemMenu | biMinimize | biMaximize);
+    frame->SetShowIcon(true);
+    frame->SetSizeable(false);
+    auto* skin = new TskSkinData(&window);
+    frame->SetSkinData(skin);
+    stored.SetCompressedData(OrangeSkinCompressedData());
+    skin->LoadCompressedStoredSkin(&stored);
+    return frame;
+}

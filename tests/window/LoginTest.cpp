@@ -50,7 +50,7 @@ TEST_P(StartUpTest, OnlyAboutIsReachableAndRememberedFieldsAreFilled)
     EXPECT_FALSE(f.Timer1->Enabled());
     EXPECT_EQ(f.Timer1->Interval(), 1000);
     EXPECT_FALSE(f.skSkinForm1->Sizeable());
-    EXPECT_EQ(f.minimumSize(), f.maximumSize()) << "the window cannot be resized before login";
+    EXPECT_EQ(f.skSkinForm1->HitTest({1, 300}), htObject) << "the border does not size the window before login";
     EXPECT_EQ(f.windowTitle(), "Hoopline");
     EXPECT_TRUE(f.SessionLogin.empty());
     EXPECT_EQ(f.Livetime->Caption(), "");
@@ -111,7 +111,7 @@ TEST_P(LoginOutcomeTest, LoginAnswerDecidesTheState)
         EXPECT_EQ(f.Page->ActivePageIndex(), TForm1::pgStats);
         EXPECT_TRUE(f.Timer1->Enabled());
         EXPECT_TRUE(f.skSkinForm1->Sizeable());
-        EXPECT_NE(f.minimumSize(), f.maximumSize());
+        EXPECT_EQ(f.skSkinForm1->HitTest({1, 300}), htLeft);
         EXPECT_EQ(f.LiveCountdown, 60);
     } else {
         EXPECT_EQ(f.windowTitle(), "Hoopline");
