@@ -48,7 +48,7 @@ void TForm1::ShowLineNotice(const EHttpError* failure)
     // The Stats panel has room for a word only; the whole story is in the tooltip.
     const QString at = QStringLiteral(" at ") + NoticeTime(QTime::currentTime());
     const QString detail = RequestFailureMessage(QStringLiteral("Loading the upcoming matches"), urls_.ServiceHost(), *failure);
-    LineNotice->SetCaption(FailureWord(*failure) + at);
+    LineNotice->SetCaption(FailureHeadline(*failure, TNoticeLength::nlBrief) + at);
     ReportNotice->SetCaption(FailureHeadline(*failure) + at
                              + QStringLiteral(" \u2014 press Refresh on the Stats page to try again"));
     for (TskSkinLabel* notice : {LineNotice, ReportNotice})

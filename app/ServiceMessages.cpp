@@ -41,30 +41,18 @@ QString RequestFailureMessage(const QString& action, const std::string& host, co
     return action + QStringLiteral(" failed: ") + what + QLatin1Char('\n') + QString::fromUtf8(error.what());
 }
 
-QString FailureHeadline(const EHttpError& error)
+QString FailureHeadline(const EHttpError& error, TNoticeLength length)
 {
+    const bool brief = length == TNoticeLength::nlBrief;
     switch (KindOf(error)) {
     case TFailureKind::fkUnreachable:
-        return QStringLiteral("Service unreachable");
+        return brief ? QStringLiteral("Unreachable") : QStringLiteral("Service unreachable");
     case TFailureKind::fkHttpError:
-        return QStringLiteral("Service error ") + QString::number(error.Status());
+        return (brief ? QStringLiteral("Error ") : QStringLiteral("Service error ")) + QString::number(error.Status());
     case TFailureKind::fkBrokenAnswer:
         break;
     }
-    return QStringLiteral("Unreadable answer");
-}
-
-QString FailureWord(const EHttpError& error)
-{
-    switch (KindOf(error)) {
-    case TFailureKind::fkUnreachable:
-        return QStringLiteral("Unreachable");
-    case TFailureKind::fkHttpError:
-        return QStringLiteral("Error ") + QString::number(error.Status());
-    case TFailureKind::fkBrokenAnswer:
-        break;
-    }
-    return QStringLiteral("Bad answer");
+    return brief ? QStringLiteral("Bad answer") : QStringLiteral("Unreadable answer");
 }
 
 QString NoticeTime(QTime at)

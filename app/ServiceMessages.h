@@ -13,10 +13,11 @@ class EHttpError;
 // `action` names what failed ("The login").
 QString RequestFailureMessage(const QString& action, const std::string& host, const EHttpError& error);
 
-// The short form for a notice beside a list: "Service unreachable", "Service error 500", ...
-QString FailureHeadline(const EHttpError& error);
-// "Unreachable", "Error 500", ... where even the headline does not fit.
-QString FailureWord(const EHttpError& error);
+enum class TNoticeLength { nlFull, nlBrief };
+
+// The short form for a notice beside a list: "Service unreachable", "Service
+// error 500", ...; brief ("Unreachable", "Error 500") where even that does not fit.
+QString FailureHeadline(const EHttpError& error, TNoticeLength length = TNoticeLength::nlFull);
 
 // "HH:mm", the time a notice names.
 QString NoticeTime(QTime at);
