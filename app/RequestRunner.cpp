@@ -43,7 +43,9 @@ TRequestRunner::TRequestRunner(QWidget* owner, QWidget* controls)
 
 TRequestRunner::~TRequestRunner()
 {
-    HideIndicator();
+    // The banner belongs to the window and may already be gone.
+    if (pointerShown_)
+        QApplication::restoreOverrideCursor();
 }
 
 void TRequestRunner::Run(const QString& status, const std::function<void()>& exchange)
