@@ -50,7 +50,7 @@ TUrlParts SplitUrl(std::string_view url)
     if (Lower(url.substr(0, scheme.size())) == scheme)
         url.remove_prefix(scheme.size());
     else if (url.find("://") != std::string_view::npos)
-        throw EHttpError("Unsupported URL: " + std::string(url));
+        throw EHttpError("Unsupported URL scheme"); // the URL itself may carry a password
     url = url.substr(0, url.find('#'));
 
     const std::size_t authorityEnd = std::min(url.find('/'), url.find('?'));
@@ -93,24 +93,27 @@ std::string StatusLine(const Parser& parser)
 // io_context: only those honour a time limit, yet the caller still blocks.
 class TWire {
 public:
+    explicit TWire(THttpAbort* abort = nullptr) : abort_(abort) {}
+
+    void SetAbort(THttpAbort* abort) { abort_ = abort; }
+
     void Connect(const TUrlParts& url, std::chrono::milliseconds limit)
     {
         Close();
         const auto deadline = Clock::now() + limit;
-        tcp::resolver resolver(ioc_);
-        asio::steady_timer timer(ioc_, limit);
-        timer.async_wait([&](beast::error_code ec) {
+        timer_.expires_after(limit);
+        timer_.async_wait([&](beast::error_code ec) {
             if (!ec)
-                resolver.cancel();
+                resolver_.cancel();
         });
         beast::error_code ec;
         tcp::resolver::results_type endpoints;
-        resolver.async_resolve(url.host, std::to_string(url.port),
-                               [&](beast::error_code e, tcp::resolver::results_type r) {
-                                   timer.cancel();
-                                   ec = e;
-                                   endpoints = std::move(r);
-                               });
+        resolver_.async_resolve(url.host, std::to_string(url.port),
+                                [&](beast::error_code e, tcp::resolver::results_type r) {
+                                    timer_.cancel();
+                                    ec = e;
+                                    endpoints = std::move(r);
+                                });
         Run();
         if (ec == asio::error::operation_aborted)
             Fail("Connection to " + url.host + " timed out");
@@ -126,6 +129,8 @@ public:
             Fail(ec == beast::error::timeout ? "Connection to " + url.host + " timed out"
                                              : "Cannot connect to " + url.host + ": " + ec.message());
         }
+        // Requests and small answers go out at once instead of waiting for acknowledgements.
+        stream_->socket().set_option(tcp::no_delay(true), ec);
         buffer_.clear();
     }
 
@@ -174,13 +179,37 @@ private:
 
     void Run()
     {
+        if (abort_)
+            abort_->Attach([this] { ioc_.stop(); });
+        ioc_.restart();
+        // Checked after the restart: an abort before it would be undone by it.
+        if (!Aborted())
+            ioc_.run();
+        if (abort_)
+            abort_->Detach();
+        if (Aborted())
+            Abandon();
+    }
+
+    bool Aborted() const { return abort_ && abort_->Aborted(); }
+
+    // Lets the cancelled handlers finish while the frames they write into still exist.
+    [[noreturn]] void Abandon()
+    {
+        resolver_.cancel();
+        timer_.cancel();
+        stream_.reset();
         ioc_.restart();
         ioc_.run();
+        Fail("Cancelled");
     }
 
     asio::io_context ioc_;
+    tcp::resolver resolver_{ioc_};
+    asio::steady_timer timer_{ioc_};
     std::optional<beast::tcp_stream> stream_;
     beast::flat_buffer buffer_;
+    THttpAbort* abort_;
 };
 
 std::string ReadFailure(const beast::error_code& ec)
@@ -228,6 +257,7 @@ struct THttpClient::Impl {
     QNetworkCookieJar cookies;
     std::chrono::milliseconds connectTimeout = kConnectTimeout;
     std::chrono::milliseconds readTimeout = kReadTimeout;
+    THttpAbort* abort = nullptr;
 
     std::string Request(const TUrlParts& url) const
     {
@@ -284,7 +314,7 @@ struct THttpClient::Impl {
         }
         if (ec) {
             wire.Close();
-            throw EHttpError(ReadFailure(ec));
+            throw EHttpError(ReadFailure(ec), 0, parser->got_some());
         }
         StoreCookies(url, *parser);
 
@@ -299,7 +329,7 @@ struct THttpClient::Impl {
         if (ec || !parser->keep_alive())
             wire.Close();
         if (ec)
-            throw EHttpError(ReadFailure(ec));
+            throw EHttpError(ReadFailure(ec), 0, true);
     }
 
     void Open(const TUrlParts& url)
@@ -319,6 +349,32 @@ struct THttpClient::Impl {
         return ec;
     }
 };
+
+void THttpAbort::Abort()
+{
+    const std::lock_guard lock(mutex_);
+    aborted_ = true;
+    if (stop_)
+        stop_();
+}
+
+bool THttpAbort::Aborted() const
+{
+    const std::lock_guard lock(mutex_);
+    return aborted_;
+}
+
+void THttpAbort::Attach(std::function<void()> stop)
+{
+    const std::lock_guard lock(mutex_);
+    stop_ = std::move(stop);
+}
+
+void THttpAbort::Detach()
+{
+    const std::lock_guard lock(mutex_);
+    stop_ = nullptr;
+}
 
 THttpClient::THttpClient(QObject* parent) : QObject(parent), d_(std::make_unique<Impl>()) {}
 
@@ -355,35 +411,56 @@ void THttpClient::SetTimeouts(std::chrono::milliseconds connect, std::chrono::mi
     d_->readTimeout = read;
 }
 
-bool UrlExists(std::string_view url)
+void THttpClient::SetAbort(THttpAbort* abort)
+{
+    d_->abort = abort;
+    d_->wire.SetAbort(abort);
+}
+
+int THttpClient::ProbeStatus(std::string_view url, std::string* reason) const
 {
     std::string full(url);
     if (Lower(full).find("http://") == std::string::npos)
         full.insert(0, "http://");
     try {
         const TUrlParts parts = SplitUrl(full);
-        TWire wire;
-        wire.Connect(parts, THttpClient::kConnectTimeout);
+        TWire wire(d_->abort);
+        wire.Connect(parts, d_->connectTimeout);
         std::string request = "GET " + parts.target + " HTTP/1.1\r\nHost: " + parts.host;
         if (parts.port != 80)
             request += ":" + std::to_string(parts.port);
         request += "\r\nUser-Agent: InetURL:/1.0\r\nCache-Control: no-cache\r\n\r\n";
-        if (wire.Write(request, THttpClient::kReadTimeout))
-            return false;
+        beast::error_code ec = wire.Write(request, d_->readTimeout);
         std::optional<Parser> parser;
-        beast::error_code ec;
-        ReadAnswerHeader(wire, parser, THttpClient::kReadTimeout, ec);
-        const int status = ec ? 0 : parser->get().result_int();
-        return status == 200 || status == 302;
-    } catch (const EHttpError&) {
-        return false;
+        if (!ec)
+            ReadAnswerHeader(wire, parser, d_->readTimeout, ec);
+        // A body too large to read still comes with a status, and the probe reads none.
+        if (!ec || ec == http::error::body_limit)
+            return parser->get().result_int();
+        if (reason)
+            *reason = ReadFailure(ec);
+    } catch (const EHttpError& e) {
+        if (reason)
+            *reason = e.what();
     }
+    return 0;
+}
+
+bool UrlExists(const THttpClient& settings, std::string_view url)
+{
+    const int status = settings.ProbeStatus(url);
+    return status == 200 || status == 302;
+}
+
+bool UrlExists(std::string_view url)
+{
+    return UrlExists(THttpClient(), url);
 }
 
 void DownloadToFile(THttpClient& client, std::string_view url, const QString& fileName,
                     std::string_view fallbackUrl)
 {
-    const std::string_view source = UrlExists(url) ? url : fallbackUrl;
+    const std::string_view source = UrlExists(client, url) ? url : fallbackUrl;
     client.Disconnect();
     std::string buffer;
     try {

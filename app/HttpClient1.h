@@ -8,7 +8,9 @@
 
 #include <chrono>
 #include <cstddef>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -17,13 +19,34 @@
 // ("HTTP/1.1 404 Not Found"), otherwise a short description of what broke.
 class EHttpError : public std::runtime_error {
 public:
-    explicit EHttpError(const std::string& message, int status = 0)
-        : std::runtime_error(message), status_(status) {}
+    explicit EHttpError(const std::string& message, int status = 0, bool answered = false)
+        : std::runtime_error(message), status_(status), answered_(answered || status != 0) {}
     // The HTTP status of a refused answer; 0 for connection and body failures.
     int Status() const { return status_; }
+    // False when no byte of an answer arrived (refused, silent, reset, cancelled):
+    // only then was the server out of reach.
+    bool Answered() const { return answered_; }
 
 private:
     int status_;
+    bool answered_;
+};
+
+// Lets another thread end the exchange in progress, and every later one, at
+// once: the waiting call fails with "Cancelled". Used when the window closes.
+class THttpAbort {
+public:
+    void Abort();
+    bool Aborted() const;
+
+    // The exchange that is running says how to stop it while it runs.
+    void Attach(std::function<void()> stop);
+    void Detach();
+
+private:
+    mutable std::mutex mutex_;
+    std::function<void()> stop_;
+    bool aborted_ = false;
 };
 
 class THttpClient : public QObject {
@@ -50,6 +73,13 @@ public:
 
     // Time limits; the defaults are kConnectTimeout and kReadTimeout (tests shorten them).
     void SetTimeouts(std::chrono::milliseconds connect, std::chrono::milliseconds read);
+    // While set, `abort` can end this client's exchanges and probes from another thread.
+    void SetAbort(THttpAbort* abort);
+
+    // The status of `url`'s answer to a plain GET on a connection of its own,
+    // without cookies (the probe behind UrlExists), with this client's limits;
+    // 0 when no HTTP answer came, and `reason` then says why.
+    int ProbeStatus(std::string_view url, std::string* reason = nullptr) const;
 
 private:
     struct Impl;
@@ -60,6 +90,8 @@ private:
 // "http://" is put in front when the URL does not contain it in any letter case.
 // Uses its own connection and no cookies; never throws.
 bool UrlExists(std::string_view url);
+// The same probe with `settings`' time limits and abort switch.
+bool UrlExists(const THttpClient& settings, std::string_view url);
 
 // Fetches `url` through `client` into `fileName`, or `fallbackUrl` when `url`
 // does not exist. Never throws; on any failure the file keeps what it held.

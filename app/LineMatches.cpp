@@ -2,6 +2,7 @@
 // table RG on the Report page, rebuilt together from the line document.
 #include "app/ListCells.h"
 #include "app/MatchNumbers.h"
+#include "app/ServiceMessages.h"
 #include "app/TaggedText.h"
 #include "app/Unit1.h"
 #include "ui/MatchGridColumns.h"
@@ -27,8 +28,32 @@ void TForm1::LoadLineMatches()
 {
     RX->ClearRows();
     RG->ClearRows();
-    const std::string body = FetchListDocument(*HttpClient1, urls_.LineMatches(SessionLogin, SessionPassword));
-    FillLineMatches(body);
+    const TListDocument document = FetchListDocument(*Requests, *HttpClient1,
+                                                     urls_.LineMatches(SessionLogin, SessionPassword),
+                                                     QStringLiteral("Loading upcoming matches\u2026"));
+    FillLineMatches(document.body);
+    ShowLineNotice(document.failure ? &*document.failure : nullptr);
+}
+
+void TForm1::ShowLineNotice(const EHttpError* failure)
+{
+    if (Requests->Aborted())
+        return;
+    if (!failure) {
+        for (TskSkinLabel* notice : {LineNotice, ReportNotice}) {
+            notice->SetCaption({});
+            notice->setToolTip({});
+        }
+        return;
+    }
+    // The Stats panel has room for a word only; the whole story is in the tooltip.
+    const QString at = QStringLiteral(" at ") + NoticeTime(QTime::currentTime());
+    const QString detail = RequestFailureMessage(QStringLiteral("Loading the upcoming matches"), urls_.ServiceHost(), *failure);
+    LineNotice->SetCaption(FailureHeadline(*failure, TNoticeLength::nlBrief) + at);
+    ReportNotice->SetCaption(FailureHeadline(*failure) + at
+                             + QStringLiteral(" \u2014 press Refresh on the Stats page to try again"));
+    for (TskSkinLabel* notice : {LineNotice, ReportNotice})
+        notice->setToolTip(detail);
 }
 
 void TForm1::FillLineMatches(std::string_view body)

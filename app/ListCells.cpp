@@ -1,18 +1,22 @@
 #include "app/ListCells.h"
 
 #include "app/CountryFlags.h"
-#include "app/HttpClient1.h"
+#include "app/RequestRunner.h"
 #include "toolkit/CodePage.h"
 
-std::string FetchListDocument(THttpClient& client, const std::string& url)
+#include <algorithm>
+
+TListDocument FetchListDocument(TRequestRunner& requests, THttpClient& client, const std::string& url,
+                                const QString& status)
 {
-    std::string body;
+    TListDocument document;
     try {
-        client.GetText(url, body);
-    } catch (const std::exception&) {
-        body.clear();
+        requests.Run(status, [&] { client.GetText(url, document.body); });
+    } catch (const EHttpError& e) {
+        document.body.clear();
+        document.failure = e;
     }
-    return body;
+    return document;
 }
 
 QString ElementText(std::string_view bytes)

@@ -1,16 +1,25 @@
 #pragma once
 // What the match lists share: fetching a list document and writing element
 // texts and flags into grid cells.
+#include "app/HttpClient1.h"
 #include "grid/DgGrid.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
-class THttpClient;
+class TRequestRunner;
 
-// The body of the list at `url`; empty when the request fails in any way,
-// so a half-received document never shows as a short list.
-std::string FetchListDocument(THttpClient& client, const std::string& url);
+// A list document as fetched: the body, or the failure and an empty body, so
+// a half-received document never shows as a short list.
+struct TListDocument {
+    std::string body;
+    std::optional<EHttpError> failure;
+};
+
+// Fetches the list at `url` through `requests`, which shows `status` meanwhile.
+TListDocument FetchListDocument(TRequestRunner& requests, THttpClient& client, const std::string& url,
+                                const QString& status);
 
 // Element text (Windows-1251) as shown in a cell.
 QString ElementText(std::string_view bytes);

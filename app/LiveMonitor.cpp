@@ -2,14 +2,17 @@
 // with the finished quarters tinted by how far they lie from the forecast pace.
 #include "app/ListCells.h"
 #include "app/MatchNumbers.h"
+#include "app/ServiceMessages.h"
 #include "app/TaggedText.h"
 #include "app/Unit1.h"
 #include "ui/MatchGridColumns.h"
 
 #include <QCoreApplication>
 #include <QScopedValueRollback>
+#include <QTime>
 #include <array>
 #include <optional>
+#include <utility>
 
 namespace {
 // Columns lgStart to lgBet, in order.
@@ -50,8 +53,34 @@ void TForm1::LoadLiveMatches()
         return;
     const QScopedValueRollback guard(liveRefreshing_, true);
     LG->ClearRows();
-    const std::string body = FetchListDocument(*HttpClient1, urls_.LiveMatches(SessionLogin, SessionPassword));
-    FillLiveMatches(body);
+    const TListDocument document = FetchListDocument(*Requests, *HttpClient1,
+                                                     urls_.LiveMatches(SessionLogin, SessionPassword),
+                                                     QStringLiteral("Refreshing live matches\u2026"));
+    FillLiveMatches(document.body);
+    ShowLiveNotice(document.failure ? &*document.failure : nullptr);
+}
+
+void TForm1::ShowLiveNotice(const EHttpError* failure)
+{
+    if (Requests->Aborted())
+        return;
+    liveFailure_ = failure ? FailureHeadline(*failure) + QStringLiteral(" at ") + NoticeTime(QTime::currentTime())
+                           : QString();
+    LiveNotice->setToolTip(
+        failure ? RequestFailureMessage(QStringLiteral("Refreshing the live matches"), urls_.ServiceHost(), *failure)
+                : QString());
+    UpdateLiveNotice();
+}
+
+void TForm1::UpdateLiveNotice()
+{
+    if (liveFailure_.isEmpty()) {
+        LiveNotice->SetCaption({});
+        return;
+    }
+    // During the refresh itself the countdown restarts right after.
+    const int seconds = LiveCountdown > 0 ? LiveCountdown : kRefreshSeconds;
+    LiveNotice->SetCaption(liveFailure_ + QStringLiteral(" \u2014 retrying in %1 s").arg(seconds));
 }
 
 void TForm1::FillLiveMatches(std::string_view body)
@@ -114,6 +143,11 @@ void TForm1::MarkQuarters(int row, std::string_view record)
 
 void TForm1::Timer1Timer(QObject*)
 {
+    // No request starts while another waits: the tick runs once it is over.
+    if (Requests->Busy()) {
+        tickHeld_ = true;
+        return;
+    }
     // The pending messages run below may hold another tick; it must not count
     // down a second time or start a refresh on top of this one.
     if (ticking_ || liveRefreshing_)
@@ -122,9 +156,18 @@ void TForm1::Timer1Timer(QObject*)
     --LiveCountdown;
     QCoreApplication::processEvents();
     Livetime->SetCaption(QStringLiteral("Refresh from ") + QString::number(LiveCountdown) + QStringLiteral(" sec."));
-    if (LiveCountdown > 0)
+    if (LiveCountdown > 0) {
+        UpdateLiveNotice();
         return;
+    }
     QCoreApplication::processEvents();
     LoadLiveMatches();
     LiveCountdown = kRefreshSeconds;
+}
+
+void TForm1::RunHeldTick()
+{
+    if (!std::exchange(tickHeld_, false) || !Timer1->Enabled())
+        return;
+    Timer1Timer(Timer1);
 }

@@ -22,6 +22,10 @@ static_assert(kIdCol == rgId && kIdCol == lgId && kIdCol == lggId);
 static_assert(kOdds1Col == rgWin1 && kOdds1Col == lgOdds1 && kOdds1Col == lggOdds1);
 static_assert(kOdds2Col == rgWin2 && kOdds2Col == lgOdds2 && kOdds2Col == lggOdds2);
 static_assert(int(lgPeriod) == int(lggPeriod) && int(lgGameTime) == int(lggGameTime) && int(lgScore) == int(lggScore));
+constexpr int kHomeCol = rxHome;
+constexpr int kAwayCol = rxAway;
+static_assert(kHomeCol == rgHome && kHomeCol == lgHome && kHomeCol == lggHome);
+static_assert(kAwayCol == rgAway && kAwayCol == lgAway && kAwayCol == lggAway);
 
 // SG rows; rows 0 to 2 are the recent-results summaries.
 enum { sgHomeTable = 3, sgAwayTable = 4 };
@@ -115,11 +119,14 @@ bool TForm1::ShowMatchDetails(TDataGrid* grid, int row)
     const std::string id = ToAnsi(grid->Cells(kIdCol, row));
     std::string body;
     try {
-        HttpClient1->GetText(urls_.MatchStatistics(id), body);
-    } catch (const std::exception& e) {
+        const std::string url = urls_.MatchStatistics(id);
+        Requests->Run(QStringLiteral("Loading the statistics of %1 \u2013 %2\u2026")
+                          .arg(grid->Cells(kHomeCol, row), grid->Cells(kAwayCol, row)),
+                      [&] { HttpClient1->GetText(url, body); });
+    } catch (const EHttpError& e) {
         Score->SetCaption({});
         Min->SetCaption({});
-        ShowMessage(QString::fromStdString(e.what()), mkError);
+        ShowRequestFailure(QStringLiteral("Loading the statistics of match ") + FromAnsi(id), e);
         return false;
     }
     const QString odds1 = grid->Cells(kOdds1Col, row);
@@ -173,8 +180,16 @@ bool TForm1::ShowMatchDetails(TDataGrid* grid, int row)
 void TForm1::ShowTeamLogos(std::string_view stat)
 {
     const std::string fallback = urls_.FallbackLogo();
-    DownloadToFile(*HttpClient1, urls_.TeamLogo(ExtractElement(stat, "id_home")), QStringLiteral("1.png"), fallback);
-    DownloadToFile(*HttpClient1, urls_.TeamLogo(ExtractElement(stat, "id_away")), QStringLiteral("2.png"), fallback);
+    const std::string home = urls_.TeamLogo(ExtractElement(stat, "id_home"));
+    const std::string away = urls_.TeamLogo(ExtractElement(stat, "id_away"));
+    try {
+        Requests->Run(QStringLiteral("Loading the team logos\u2026"), [&] {
+            DownloadToFile(*HttpClient1, home, QStringLiteral("1.png"), fallback);
+            DownloadToFile(*HttpClient1, away, QStringLiteral("2.png"), fallback);
+        });
+    } catch (const EHttpError&) {
+        return;  // the window closes: the old files and pictures stay
+    }
     // Each logo on its own: a broken home logo must not keep the previous
     // match's away logo on screen. A file that is no PNG keeps the old picture.
     for (auto [file, logo] : {std::pair{"1.png", LOGO1}, std::pair{"2.png", LOGO2}}) {

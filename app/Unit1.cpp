@@ -1,19 +1,31 @@
 #include "app/Unit1.h"
 
 #include "app/Credentials.h"
+#include "app/ServiceMessages.h"
 #include "app/SoundCues.h"
 #include "app/TaggedText.h"
 #include "toolkit/CodePage.h"
 #include "toolkit/Dialogs.h"
 
 #include <QCloseEvent>
+#include <QTimer>
 
 TForm1::TForm1(const TServiceUrls& urls, QWidget* parent)
-    : TForm1Definition(parent), HttpClient1(new THttpClient(this)), urls_(urls)
+    : TForm1Definition(parent),
+      HttpClient1(new THttpClient(this)),
+      Requests(new TRequestRunner(this, Page)),
+      urls_(urls)
 {
     HttpClient1->setObjectName(QStringLiteral("HttpClient1"));
+    HttpClient1->SetAbort(&Requests->AbortSwitch());
+    Requests->OnIdle = [this] {
+        if (tickHeld_)
+            QTimer::singleShot(0, this, [this] { RunHeldTick(); });
+    };
     PlaySound = PlayResourceSound;
-    ProbeVersion = [](const std::string& url, std::string* reason) { return ProbeVersionMarker(url, reason); };
+    ProbeVersion = [this](const std::string& url, std::string* reason) {
+        return ProbeVersionThroughRequests(url, reason);
+    };
 
     // Shown without "http://" so that it fits between the label's place and the page's edge.
     const QString home = FromAnsi(urls_.SiteHome());
@@ -82,21 +94,36 @@ void TForm1::RememberOrForgetCredentials()
                     mkError);
 }
 
-void TForm1::ShowServiceUnreachable(const std::string& reason)
+void TForm1::ShowRequestFailure(const QString& action, const EHttpError& error)
 {
-    ShowMessage(QStringLiteral("The forecast service at %1 could not be reached.\n%2")
-                    .arg(FromAnsi(urls_.ServiceHost()), QString::fromStdString(reason)),
-                mkError);
+    if (!Requests->Aborted())
+        ShowMessage(RequestFailureMessage(action, urls_.ServiceHost(), error), mkError);
+}
+
+TMarkerState TForm1::ProbeVersionThroughRequests(const std::string& url, std::string* reason)
+{
+    TMarkerState state = TMarkerState::msUnreachable;
+    try {
+        Requests->Run(QStringLiteral("Checking the program version at %1\u2026").arg(FromAnsi(urls_.ServiceHost())),
+                      [&] { state = ProbeVersionMarker(*HttpClient1, url, reason); });
+    } catch (const EHttpError& e) {
+        if (reason)
+            *reason = e.what();
+    }
+    return state;
 }
 
 bool TForm1::PassVersionGate()
 {
     std::string reason;
-    switch (ProbeVersion(urls_.VersionMarker(), &reason)) {
+    const TMarkerState state = ProbeVersion(urls_.VersionMarker(), &reason);
+    if (Requests->Aborted())
+        return false;
+    switch (state) {
     case TMarkerState::msCurrent:
         return true;
     case TMarkerState::msUnreachable:
-        ShowServiceUnreachable(reason);
+        ShowRequestFailure(QStringLiteral("The version check"), EHttpError(reason));
         return false;
     case TMarkerState::msOutdated:
         break;
@@ -118,10 +145,12 @@ void TForm1::skSkinXFormButton1Click(QObject*)
 
     std::string body;
     try {
-        HttpClient1->GetText(urls_.Login(SessionLogin, SessionPassword), body);
-    } catch (const std::exception& e) {
+        const std::string url = urls_.Login(SessionLogin, SessionPassword);
+        Requests->Run(QStringLiteral("Logging in to %1\u2026").arg(FromAnsi(urls_.ServiceHost())),
+                      [&] { HttpClient1->GetText(url, body); });
+    } catch (const EHttpError& e) {
         // A failed request is no login, whatever part of an answer came.
-        ShowServiceUnreachable(e.what());
+        ShowRequestFailure(QStringLiteral("The login"), e);
         return;
     }
     if (body.find("utorization") != std::string::npos) {
@@ -137,6 +166,8 @@ void TForm1::EnterLoggedInState(std::string_view body)
     RememberOrForgetCredentials();
     LoadLineMatches();
     LoadLiveMatches();
+    if (Requests->Aborted())
+        return;  // the window closed while the lists loaded
     Timer1->SetEnabled(true);
     skSkinForm1->SetSizeable(true);
     for (int i : {pgStats, pgLive, pgReport})
@@ -148,6 +179,8 @@ void TForm1::EnterLoggedInState(std::string_view body)
 
 void TForm1::closeEvent(QCloseEvent* e)
 {
+    // A request still waiting ends now; its caller stops without a word.
+    Requests->Abort();
     SessionLogin.clear();
     SessionPassword.clear();
     TForm1Definition::closeEvent(e);

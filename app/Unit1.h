@@ -3,6 +3,7 @@
 // its version gate, the credentials file and page gating. The controls come
 // from the window definition and are reached by name.
 #include "app/HttpClient1.h"
+#include "app/RequestRunner.h"
 #include "app/ServiceUrls.h"
 #include "app/VersionGate.h"
 #include "ui/Form1Definition.h"
@@ -25,6 +26,8 @@ public:
 
     const TServiceUrls& Urls() const { return urls_; }
     THttpClient* HttpClient1;
+    // Every request of the window waits through it, so the window stays painted.
+    TRequestRunner* Requests;
 
     // Session state, sent with every service request once logged in.
     std::string SessionLogin;
@@ -69,6 +72,7 @@ public:
     bool LoggedIn() const { return loggedIn_; }
 
     // What the login calls outside the window; tests watch or replace them.
+    // ProbeVersion is called on the GUI thread and waits through Requests.
     std::function<void(std::string_view name)> PlaySound;
     std::function<TMarkerState(const std::string& url, std::string* reason)> ProbeVersion;
 
@@ -77,9 +81,18 @@ protected:
 
 private:
     bool PassVersionGate();
+    TMarkerState ProbeVersionThroughRequests(const std::string& url, std::string* reason);
     void EnterLoggedInState(std::string_view body);
     void RememberOrForgetCredentials();
-    void ShowServiceUnreachable(const std::string& reason);
+    // A failed request in a message box, unless the window is closing.
+    void ShowRequestFailure(const QString& action, const EHttpError& error);
+
+    // The notices beside the lists: set after a failed load, cleared by a good one.
+    void ShowLineNotice(const EHttpError* failure);
+    void ShowLiveNotice(const EHttpError* failure);
+    void UpdateLiveNotice();
+    // A tick that fell due while a request waited runs once the request's step is done.
+    void RunHeldTick();
 
     // Parts of the statistics view.
     void ClearMatchDetails();
@@ -95,4 +108,6 @@ private:
     // A tick may run pending messages; these keep ticks and live refreshes from nesting.
     bool ticking_ = false;
     bool liveRefreshing_ = false;
+    bool tickHeld_ = false;
+    QString liveFailure_;  // "Service unreachable at 12:04" while the live list is failing
 };

@@ -4,11 +4,14 @@
 #include <string>
 #include <string_view>
 
+class THttpClient;
+
 enum class TMarkerState {
     msCurrent,     // the marker answers 200 or 302
     msOutdated,    // the service answered, but not with 200 or 302
     msUnreachable  // no HTTP answer at all (no network, refused, time-out)
 };
 
-// Probes the version marker `url`; `reason` gets what went wrong when unreachable.
-TMarkerState ProbeVersionMarker(std::string_view url, std::string* reason = nullptr);
+// Probes the version marker `url` once, with `settings`' time limits;
+// `reason` gets what went wrong when unreachable.
+TMarkerState ProbeVersionMarker(const THttpClient& settings, std::string_view url, std::string* reason = nullptr);

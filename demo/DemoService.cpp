@@ -13,6 +13,7 @@
 #include <sys/socket.h>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <condition_variable>
 #include <list>
@@ -158,6 +159,7 @@ struct TDemoService::Impl {
                 continue;
             }
             ++connections;
+            conn.socket.set_option(tcp::no_delay(true), ec);
             conn.thread = std::thread([this, &conn] {
                 Serve(conn.socket);
                 // The peer sees the end now; the socket itself goes when reaped.
@@ -216,7 +218,7 @@ struct TDemoService::Impl {
             answer = Route(line.substr(0, s1), line.substr(s1 + 1, s2 - s1 - 1));
         }
         const TDemoReply& r = answer.reply;
-        if (Pause(r.delay))
+        if (Pause(r.delay) || r.dropConnection)
             return false;
         for (const auto& [name, value] : r.headers)
             if (HasHeader(name + ": " + value, "connection: close"))
@@ -255,12 +257,17 @@ struct TDemoService::Impl {
         if (cut)
             payload.resize(*r.closeAfterBytes);
         boost::system::error_code ec;
+        if (r.trickleBytes == 0) {
+            // Head and body in one write: two small writes would wait on each other's acknowledgement.
+            const std::array<asio::const_buffer, 2> whole{asio::buffer(out), asio::buffer(payload)};
+            asio::write(socket, whole, ec);
+            return !ec && !cut && !closeAfter;
+        }
         asio::write(socket, asio::buffer(out), ec);
-        const std::size_t piece = r.trickleBytes ? r.trickleBytes : payload.size() + 1;
-        for (std::size_t at = 0; !ec && at < payload.size(); at += piece) {
+        for (std::size_t at = 0; !ec && at < payload.size(); at += r.trickleBytes) {
             if (at > 0 && Pause(r.tricklePause))
                 return false;
-            asio::write(socket, asio::buffer(payload.data() + at, std::min(piece, payload.size() - at)), ec);
+            asio::write(socket, asio::buffer(payload.data() + at, std::min(r.trickleBytes, payload.size() - at)), ec);
         }
         return !ec && !cut && !closeAfter;
     }

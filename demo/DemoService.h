@@ -48,6 +48,8 @@ struct TDemoReply {
     std::chrono::milliseconds tricklePause{0};
     // Sends an interim "HTTP/1.1 100 Continue" answer first.
     bool continueFirst = false;
+    // Closes the connection without a byte of an answer (after the delay).
+    bool dropConnection = false;
 };
 
 class TDemoService {

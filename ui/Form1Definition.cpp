@@ -13,6 +13,7 @@ static void InitEmbeddedResources()
 
 namespace {
 const TFontDesc kSkinFont{QStringLiteral("Arial"), 14, 0, clWindowText};
+const TFontDesc kNoticeFont{QStringLiteral("Arial"), 14, fsBold, clRed};
 
 TFontDesc Arial(int height, TFontStyles style, TColor color)
 {
@@ -250,6 +251,7 @@ void TForm1Definition::CreateStatsPage()
     skSkinXFormButton2 = NewButton(skSkinPanel3, "skSkinXFormButton2", QRect(1, 1, 96, 19), alLeft,
                                    QStringLiteral("Refresh"), "resizebutton");
     countsoon = NewSkinFontLabel(skSkinPanel3, "countsoon", QRect(256, 1, 110, 19), alRight, QStringLiteral("Count: 0"));
+    LineNotice = NewOwnFontLabel(skSkinPanel3, "LineNotice", QRect(97, 1, 159, 19), alClient, kNoticeFont);
     RX = NewGrid(skSkinPanel1, "RX", QRect(1, 22, 367, 639), alClient);
     skSkinSplitter1 = NewSplitter(page, "skSkinSplitter1", QRect(369, 0, 3, 662), alLeft);
 
@@ -407,6 +409,7 @@ void TForm1Definition::CreateLivePage()
     skSkinPanel28 = NewPanel(page, "skSkinPanel28", QRect(0, 0, 1015, 21), alTop);
     Livetime = NewSkinFontLabel(skSkinPanel28, "Livetime", QRect(1, 1, 208, 19), alLeft);
     lcount = NewSkinFontLabel(skSkinPanel28, "lcount", QRect(904, 1, 110, 19), alRight, QStringLiteral("Count: 0"));
+    LiveNotice = NewOwnFontLabel(skSkinPanel28, "LiveNotice", QRect(209, 1, 695, 19), alClient, kNoticeFont);
     LG = NewGrid(page, "LG", QRect(0, 21, 1015, 508), alClient);
     skSkinSplitter4 = NewSplitter(page, "skSkinSplitter4", QRect(0, 529, 1015, 3), alBottom);
     skSkinPanel29 = NewPanel(page, "skSkinPanel29", QRect(0, 532, 1015, 130), alBottom);
@@ -428,5 +431,6 @@ void TForm1Definition::CreateReportPage()
     skSkinPanel30 = NewPanel(page, "skSkinPanel30", QRect(0, 0, 1015, 21), alTop);
     countsoon2 = NewSkinFontLabel(skSkinPanel30, "countsoon2", QRect(893, 1, 121, 19), alRight,
                                   QStringLiteral("Count: 0"));
+    ReportNotice = NewOwnFontLabel(skSkinPanel30, "ReportNotice", QRect(1, 1, 892, 19), alClient, kNoticeFont);
     RG = NewGrid(page, "RG", QRect(0, 21, 1015, 641), alClient);
 }

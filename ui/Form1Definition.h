@@ -62,6 +62,8 @@ public:
     TskSkinPanel* skSkinPanel3;
     TskSkinXFormButton* skSkinXFormButton2;
     TskSkinLabel* countsoon;
+    // Says when the last load of the list failed; empty otherwise.
+    TskSkinLabel* LineNotice;
     TDataGrid* RX;
     TskSkinSplitter* skSkinSplitter1;
 
@@ -152,6 +154,7 @@ public:
     TskSkinPanel* skSkinPanel28;
     TskSkinLabel* Livetime;
     TskSkinLabel* lcount;
+    TskSkinLabel* LiveNotice;
     TDataGrid* LG;
     TskSkinSplitter* skSkinSplitter4;
     TskSkinPanel* skSkinPanel29;
@@ -164,6 +167,7 @@ public:
     // ---- Report ----
     TskSkinPanel* skSkinPanel30;
     TskSkinLabel* countsoon2;
+    TskSkinLabel* ReportNotice;
     TDataGrid* RG;
 
 private:

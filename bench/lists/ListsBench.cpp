@@ -1,6 +1,7 @@
 // Filling the match lists from a document already received: the part of a
 // refresh that blocks the window after the network is done.
 #include "app/Unit1.h"
+#include "demo/DemoService.h"
 
 #include <benchmark/benchmark.h>
 #include <string>
@@ -86,3 +87,20 @@ static void BM_FillLineMatches(benchmark::State& state)
     benchmark::DoNotOptimize(form->RG->RowCount());
 }
 BENCHMARK(BM_FillLineMatches)->Arg(2000)->Unit(benchmark::kMillisecond);
+
+// A whole live refresh over the loopback against the demo service: request,
+// answer and rebuilding LG, timed on the wall clock. The kept connection is
+// opened before the timing starts, as it is after the login.
+static void BM_LiveRefreshOverLoopback(benchmark::State& state)
+{
+    TDemoService demo;
+    demo.Script("/login/hl.php?menu=live", {.body = LiveDocument(int(state.range(0)))});
+    auto form = std::make_unique<TForm1>(TServiceUrls(demo.Host(), "www.hoopline.test"));
+    form->PlaySound = [](std::string_view) {};
+    form->SessionLogin = form->SessionPassword = "demo";
+    form->LoadLiveMatches();
+    for (auto _ : state)
+        form->LoadLiveMatches();
+    state.counters["rows"] = form->LG->RowCount();
+}
+BENCHMARK(BM_LiveRefreshOverLoopback)->Arg(10)->Arg(500)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -14,5 +14,7 @@ int main(int argc, char** argv)
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    // Tests close windows with no main loop running; a quit would end every later wait.
+    QApplication::setQuitOnLastWindowClosed(false);
     return RUN_ALL_TESTS();
 }

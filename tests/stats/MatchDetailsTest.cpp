@@ -311,7 +311,12 @@ TEST_F(StatsTest, FailedRequestShowsTheErrorAndLeavesTheViewCleared)
     form->Page->SetActivePageIndex(TForm1::pgReport);
     DoubleClick(*form->RG, 0);
 
-    EXPECT_EQ(messages, QStringList{"HTTP/1.1 404 Not Found"});
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith("Loading the statistics of match M7 failed: the forecast service at "
+                                       + QString::fromStdString(demo.Host())
+                                       + " answered with an error (404 Not Found)."))
+        << messages[0].toStdString();
+    EXPECT_TRUE(messages[0].endsWith("\nHTTP/1.1 404 Not Found")) << "the status line stays as the technical reason";
     EXPECT_EQ(form->Page->ActivePageIndex(), TForm1::pgReport) << "the handler stops with the view";
     for (TDataGrid* g : {form->MatchGrid, form->KFGrid, form->TableName1, form->TableName2, form->Table1,
                          form->Table2, form->LGrid1, form->LGrid2, form->HX, form->LG1, form->LG2, form->LG3,

@@ -67,6 +67,17 @@ protected:
         QTest::mouseClick(form->skSkinXFormButton1, Qt::LeftButton);
     }
 
+    // A loopback port with nobody listening.
+    static std::string ClosedPortHost()
+    {
+        unsigned short port;
+        {
+            TDemoService probe;
+            port = probe.Port();
+        }
+        return "127.0.0.1:" + std::to_string(port);
+    }
+
     QStringList VisibleTabs() const
     {
         QStringList captions;
