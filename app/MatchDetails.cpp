@@ -9,6 +9,7 @@
 #include "toolkit/Dialogs.h"
 
 #include <QImage>
+#include <tuple>
 
 namespace {
 
@@ -120,8 +121,14 @@ bool TForm1::ShowMatchDetails(TDataGrid* grid, int row)
         ShowMessage(QString::fromStdString(e.what()), mkError);
         return false;
     }
-    const QString odds1 = grid->Cells(kOdds1Col, row);
-    const QString odds2 = grid->Cells(kOdds2Col, row);
+    FillMatchDetails(body, grid->Cells(kOdds1Col, row), grid->Cells(kOdds2Col, row));
+    FillBookmakerLines(id);
+    return true;
+}
+
+void TForm1::FillMatchDetails(std::string_view body, const QString& odds1, const QString& odds2)
+{
+    ClearMatchDetails();
     const std::string_view stat = ExtractElement(body, "stat");
 
     Name1->SetCaption(ElementText(ExtractElement(stat, "home")));
@@ -163,21 +170,18 @@ bool TForm1::ShowMatchDetails(TDataGrid* grid, int row)
     Fpr2->SetCaption(Percent(ExtractElement(stat, "PRECENT2")));
     const std::int64_t sum = std::int64_t(TextToIntOrZero(total1)) + TextToIntOrZero(total2);
     tot->SetCaption(QStringLiteral("Total Forecast: ") + QString::number(sum));
-
-    FillBookmakerLines(id);
-    return true;
 }
 
 void TForm1::ShowTeamLogos(std::string_view stat)
 {
     const std::string fallback = urls_.FallbackLogo();
-    DownloadToFile(*HttpClient1, urls_.TeamLogo(ExtractElement(stat, "id_home")), QStringLiteral("1.png"), fallback);
-    DownloadToFile(*HttpClient1, urls_.TeamLogo(ExtractElement(stat, "id_away")), QStringLiteral("2.png"), fallback);
-    // Each logo on its own: a broken home logo must not keep the previous
-    // match's away logo on screen. A file that is no PNG keeps the old picture.
-    for (auto [file, logo] : {std::pair{"1.png", LOGO1}, std::pair{"2.png", LOGO2}}) {
+    // Each logo on its own, shown from the bytes received (the files are only a
+    // cache): a broken home logo must not keep the previous match's away logo
+    // on screen. A download that fails or is no PNG keeps the old picture.
+    for (auto [id, file, logo] : {std::tuple{"id_home", "1.png", LOGO1}, std::tuple{"id_away", "2.png", LOGO2}}) {
+        const auto bytes = DownloadToFile(*HttpClient1, urls_.TeamLogo(ExtractElement(stat, id)), LocalFile(file), fallback);
         QImage picture;
-        if (picture.load(QString::fromLatin1(file), "PNG"))
+        if (bytes && picture.loadFromData(reinterpret_cast<const uchar*>(bytes->data()), int(bytes->size()), "PNG"))
             logo->SetPicture(picture);
     }
 }

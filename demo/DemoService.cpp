@@ -223,7 +223,9 @@ struct TDemoService::Impl {
                 closeAfter = true;
 
         const std::string& body = *r.body;
-        std::string out = r.continueFirst ? "HTTP/1.1 100 Continue\r\n\r\n" : "";
+        std::string out;
+        for (int i = 0; i < r.continues; ++i)
+            out += "HTTP/1.1 100 Continue\r\n\r\n";
         out += "HTTP/1.1 " + std::to_string(r.status) + " "
                           + (r.reason.empty() ? ReasonOf(r.status) : r.reason) + "\r\n"
                           + "Server: hoopline-demo\r\nContent-Type: " + answer.contentType + "\r\n";
@@ -254,6 +256,8 @@ struct TDemoService::Impl {
         const bool cut = r.closeAfterBytes && *r.closeAfterBytes < payload.size();
         if (cut)
             payload.resize(*r.closeAfterBytes);
+        else
+            payload += r.trailing;
         boost::system::error_code ec;
         asio::write(socket, asio::buffer(out), ec);
         const std::size_t piece = r.trickleBytes ? r.trickleBytes : payload.size() + 1;
