@@ -1,0 +1,24 @@
+// Picture bytes from outside the program: the first byte picks a skin bitmap
+// (its header checks and the BMP reader) or a team logo as received (PNG).
+#include "fuzz/common/FuzzApp.h"
+#include "skin/SkinPackage.h"
+
+#include <QImage>
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    EnsureFuzzApplication();
+    const QByteArray bytes(reinterpret_cast<const char*>(data) + 1, qsizetype(size - 1));
+    QImage picture;
+    if (data[0] & 1)
+        picture = DecodeSkinBmp(bytes);
+    else
+        picture.loadFromData(bytes, "PNG");
+    if (!picture.isNull())
+        (void)picture.pixel(picture.width() - 1, picture.height() - 1);
+    return 0;
+}
