@@ -7,6 +7,13 @@
 #include <cstdint>
 #include <string_view>
 
+// The window is built before the first input, outside its time limit.
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    FuzzForm();
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size == 0)

@@ -1,6 +1,6 @@
 // Picture bytes from outside the program: the first byte picks a skin bitmap
 // (its header checks and the BMP reader) or a team logo as received (PNG).
-#include "fuzz/common/FuzzApp.h"
+// Decoding needs no application object.
 #include "skin/SkinPackage.h"
 
 #include <QImage>
@@ -11,7 +11,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size == 0)
         return 0;
-    EnsureFuzzApplication();
     const QByteArray bytes(reinterpret_cast<const char*>(data) + 1, qsizetype(size - 1));
     QImage picture;
     if (data[0] & 1)
