@@ -4,11 +4,11 @@
 #include "app/ListCells.h"
 #include "app/MatchNumbers.h"
 #include "app/TaggedText.h"
+#include "app/TeamLogo.h"
 #include "app/Unit1.h"
 #include "toolkit/CodePage.h"
 #include "toolkit/Dialogs.h"
 
-#include <QImage>
 #include <tuple>
 
 namespace {
@@ -180,8 +180,8 @@ void TForm1::ShowTeamLogos(std::string_view stat)
     // on screen. A download that fails or is no PNG keeps the old picture.
     for (auto [id, file, logo] : {std::tuple{"id_home", "1.png", LOGO1}, std::tuple{"id_away", "2.png", LOGO2}}) {
         const auto bytes = DownloadToFile(*HttpClient1, urls_.TeamLogo(ExtractElement(stat, id)), LocalFile(file), fallback);
-        QImage picture;
-        if (bytes && picture.loadFromData(reinterpret_cast<const uchar*>(bytes->data()), int(bytes->size()), "PNG"))
+        const QImage picture = bytes ? DecodeTeamLogo(*bytes) : QImage();
+        if (!picture.isNull())
             logo->SetPicture(picture);
     }
 }

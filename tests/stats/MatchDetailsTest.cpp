@@ -2,6 +2,7 @@
 // fallback, league-table titles, forecast labels, the four handlers, logos
 // and a failed statistics request.
 #include "StatsFixture.h"
+#include "app/TeamLogo.h"
 
 namespace {
 
@@ -397,6 +398,28 @@ TEST_F(StatsTest, LogosShowFromTheReceivedBytesWhateverTheFilesAre)
     EXPECT_TRUE(QFileInfo("2.png").isSymLink());
     EXPECT_EQ(ReadFile("elsewhere"), QByteArray("precious"));
     EXPECT_TRUE(messages.isEmpty());
+}
+
+// A small file may claim a huge picture; it is refused before decoding.
+TEST_F(StatsTest, OversizedLogoKeepsThePreviousPicture)
+{
+    ScriptStats(StatElements());
+    TDemoReply red, wide;
+    red.body = PngOf(Qt::red);
+    demo.Script("/basketball/img/h7.png", red);
+    AddMatchRow(*form->RX, "M7");
+    DoubleClick(*form->RX, 0);
+    ASSERT_EQ(form->LOGO1->Picture().pixelColor(0, 0), QColor(Qt::red));
+
+    QImage huge(kMaxLogoSide + 1, 1, QImage::Format_RGB32);
+    huge.fill(Qt::green);
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    huge.save(&png, "PNG");
+    wide.body = png.data().toStdString();
+    demo.Script("/basketball/img/h7.png", wide);
+    DoubleClick(*form->RX, 0);
+    EXPECT_EQ(form->LOGO1->Picture().pixelColor(0, 0), QColor(Qt::red));
 }
 
 TEST_F(StatsTest, UnknownTeamGetsTheFallbackLogo)
