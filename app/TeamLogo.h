@@ -9,6 +9,6 @@
 // Far above any logo the service sends (they are well under 200 pixels).
 constexpr int kMaxLogoSide = 1024;
 
-// The picture, or a null image when the bytes are no PNG or claim a side
-// longer than kMaxLogoSide.
+// The picture, or a null image when the bytes are no PNG, hold a chunk longer
+// than the bytes themselves or claim a side longer than kMaxLogoSide.
 QImage DecodeTeamLogo(std::string_view bytes);
