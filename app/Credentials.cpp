@@ -1,20 +1,13 @@
 #include "app/Credentials.h"
 
-#include <QFile>
-#include <filesystem>
-#include <system_error>
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
-
-namespace fs = std::filesystem;
+#include "app/LocalFiles.h"
 
 std::optional<std::vector<std::string>> ReadCredentialsFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.exists() || !file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> read = ReadRegularFile(path, kMaxCredentialsFileRead);
+    if (!read)
         return std::nullopt;
-    const QByteArray data = file.readAll();
+    const QByteArray& data = *read;
     std::vector<std::string> lines;
     std::string line;
     bool pending = false;
@@ -38,43 +31,11 @@ std::optional<std::vector<std::string>> ReadCredentialsFile(const QString& path)
 
 QString WriteCredentialsFile(const QString& path, const std::string& login, const std::string& password)
 {
-    const fs::path target = path.toStdString();
-    fs::path temp = target;
-    temp += ".tmp";
-    std::error_code ec;
-    fs::remove(temp, ec);
-    {
-        // Created owner-only before any byte of the password goes in.
-        QFile file(QString::fromStdString(temp.string()));
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)
-            || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-            return file.errorString();
-        const std::string content = login + "\r\n" + password + "\r\n";
-        const bool written = file.write(content.data(), qint64(content.size())) == qint64(content.size());
-        bool flushed = written && file.flush();
-#ifdef Q_OS_UNIX
-        // On disk before the rename, so the new name never points at an empty file.
-        flushed = flushed && ::fsync(file.handle()) == 0;
-#endif
-        const QString error = file.errorString();
-        file.close();
-        if (!flushed) {
-            fs::remove(temp, ec);
-            return error;
-        }
-    }
-    fs::rename(temp, target, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return QString::fromStdString(ec.message());
-    }
-    return {};
+    // Owner-only from the moment the file exists, before any byte of the password goes in.
+    return ReplaceRegularFile(path, login + "\r\n" + password + "\r\n", 0600);
 }
 
 QString DeleteCredentialsFile(const QString& path)
 {
-    std::error_code ec;
-    fs::remove(path.toStdString(), ec);
-    return ec ? QString::fromStdString(ec.message()) : QString();
+    return DeleteRegularFile(path);
 }

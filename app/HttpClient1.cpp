@@ -1,8 +1,10 @@
 #include "app/HttpClient1.h"
 
+#include "app/LocalFiles.h"
+
+#include <QHash>
 #include <QNetworkCookie>
 #include <QNetworkCookieJar>
-#include <QSaveFile>
 #include <QUrl>
 
 #include <boost/asio/connect.hpp>
@@ -28,6 +30,15 @@ using Parser = http::response_parser<http::string_body>;
 namespace {
 
 constexpr std::size_t kHeaderLimit = 64 * 1024;
+// A server may send a few "100 Continue" before the answer, not an endless stream.
+constexpr int kMaxInterimAnswers = 5;
+// Browsers' limits: one host cannot fill the jar, nor make every request huge.
+constexpr int kMaxCookiesPerHost = 50;
+constexpr qsizetype kMaxCookieSize = 4096; // name and value
+constexpr std::size_t kMaxCookieHeader = 8192;
+
+// Too many interim answers; reported with its own text.
+const beast::error_code kInterimFlood = make_error_code(boost::system::errc::protocol_error);
 
 std::string Lower(std::string_view s)
 {
@@ -97,11 +108,20 @@ public:
 
     void SetAbort(THttpAbort* abort) { abort_ = abort; }
 
+    // Every step of a request ends within `span` from now, however the server paces its bytes.
+    void StartDeadline(std::chrono::milliseconds span)
+    {
+        span_ = span;
+        deadline_ = Clock::now() + span;
+    }
+    bool DeadlinePassed() const { return Clock::now() >= deadline_; }
+    std::chrono::milliseconds DeadlineSpan() const { return span_; }
+
     void Connect(const TUrlParts& url, std::chrono::milliseconds limit)
     {
         Close();
-        const auto deadline = Clock::now() + limit;
-        timer_.expires_after(limit);
+        const auto deadline = Limit(limit);
+        timer_.expires_at(deadline);
         timer_.async_wait([&](beast::error_code ec) {
             if (!ec)
                 resolver_.cancel();
@@ -140,7 +160,7 @@ public:
     beast::error_code Write(const std::string& bytes, std::chrono::milliseconds limit)
     {
         beast::error_code ec;
-        stream_->expires_after(limit);
+        stream_->expires_at(Limit(limit));
         asio::async_write(*stream_, asio::buffer(bytes),
                           [&](beast::error_code e, std::size_t) { ec = e; });
         Run();
@@ -164,18 +184,24 @@ public:
         return ec;
     }
 
+    // Bytes received beyond the answer just read: on a kept connection they
+    // would pass for the next answer.
+    bool HasLeftover() const { return buffer_.size() != 0; }
+
     [[noreturn]] static void Fail(const std::string& message) { throw EHttpError(message); }
 
 private:
     beast::error_code ReadSome(Parser& parser, std::chrono::milliseconds limit)
     {
         beast::error_code ec;
-        stream_->expires_after(limit);
+        stream_->expires_at(Limit(limit));
         http::async_read_some(*stream_, buffer_, parser,
                               [&](beast::error_code e, std::size_t) { ec = e; });
         Run();
         return ec;
     }
+
+    Clock::time_point Limit(std::chrono::milliseconds silence) const { return std::min(Clock::now() + silence, deadline_); }
 
     void Run()
     {
@@ -210,12 +236,23 @@ private:
     std::optional<beast::tcp_stream> stream_;
     beast::flat_buffer buffer_;
     THttpAbort* abort_;
+    Clock::time_point deadline_ = Clock::time_point::max();
+    std::chrono::milliseconds span_{0};
 };
 
-std::string ReadFailure(const beast::error_code& ec)
+std::string Duration(std::chrono::milliseconds span)
 {
+    return span.count() % 1000 ? std::to_string(span.count()) + " ms" : std::to_string(span.count() / 1000) + " s";
+}
+
+std::string ReadFailure(const TWire& wire, const beast::error_code& ec)
+{
+    if (ec == beast::error::timeout && wire.DeadlinePassed())
+        return "The request took longer than " + Duration(wire.DeadlineSpan());
     if (ec == beast::error::timeout)
         return "Read timed out";
+    if (ec == kInterimFlood)
+        return "More than " + std::to_string(kMaxInterimAnswers) + " interim answers";
     if (ec == http::error::body_limit)
         return "Response larger than 64 MiB";
     if (ec == http::error::partial_message || ec == http::error::end_of_stream)
@@ -223,17 +260,21 @@ std::string ReadFailure(const beast::error_code& ec)
     return "Read failed: " + ec.message();
 }
 
-// Reads an answer's header, skipping interim "100 Continue" answers.
+// Reads an answer's header, skipping a few interim "100 Continue" answers.
 std::optional<Parser>& ReadAnswerHeader(TWire& wire, std::optional<Parser>& parser,
                                         std::chrono::milliseconds limit, beast::error_code& ec)
 {
-    for (;;) {
+    for (int interim = 0;; ++interim) {
         parser.emplace();
         parser->header_limit(kHeaderLimit);
         parser->body_limit(THttpClient::kMaxBody);
         ec = wire.ReadHeader(*parser, limit);
         if (ec || parser->get().result_int() != 100)
             return parser;
+        if (interim == kMaxInterimAnswers) {
+            ec = kInterimFlood;
+            return parser;
+        }
     }
 }
 
@@ -248,16 +289,39 @@ QUrl CookieUrl(const TUrlParts& url)
     return out;
 }
 
+// The client's cookies with a cap per host and on each cookie's size.
+class TCookieJar : public QNetworkCookieJar {
+public:
+    void Store(const QList<QNetworkCookie>& received, const QUrl& url)
+    {
+        QList<QNetworkCookie> sane;
+        for (const QNetworkCookie& c : received)
+            if (c.name().size() + c.value().size() <= kMaxCookieSize)
+                sane.append(c);
+        setCookiesFromUrl(sane, url);
+        // The jar keeps new and updated cookies at its end: keep each domain's newest.
+        const QList<QNetworkCookie> all = allCookies();
+        QHash<QString, int> perDomain;
+        QList<QNetworkCookie> kept;
+        for (auto it = all.rbegin(); it != all.rend(); ++it)
+            if (++perDomain[it->domain()] <= kMaxCookiesPerHost)
+                kept.prepend(*it);
+        if (kept.size() != all.size())
+            setAllCookies(kept);
+    }
+};
+
 } // namespace
 
 struct THttpClient::Impl {
     TWire wire;
     std::string host; // host and port the wire is connected to
     unsigned short port = 0;
-    QNetworkCookieJar cookies;
+    TCookieJar cookies;
     std::chrono::milliseconds connectTimeout = kConnectTimeout;
     std::chrono::milliseconds readTimeout = kReadTimeout;
     THttpAbort* abort = nullptr;
+    std::chrono::milliseconds deadline = kRequestDeadline;
 
     std::string Request(const TUrlParts& url) const
     {
@@ -278,9 +342,13 @@ struct THttpClient::Impl {
     {
         std::string out;
         for (const QNetworkCookie& c : cookies.cookiesForUrl(CookieUrl(url))) {
+            const std::string pair = c.toRawForm(QNetworkCookie::NameAndValueOnly).toStdString();
+            // Cookies that would make the header too long stay at home.
+            if (out.size() + 2 + pair.size() > kMaxCookieHeader)
+                continue;
             if (!out.empty())
                 out += "; ";
-            out += c.toRawForm(QNetworkCookie::NameAndValueOnly).toStdString();
+            out += pair;
         }
         return out;
     }
@@ -293,9 +361,7 @@ struct THttpClient::Impl {
             if (name != "set-cookie" && name != "set-cookie2")
                 continue;
             const auto value = field.value();
-            cookies.setCookiesFromUrl(
-                QNetworkCookie::parseCookies(QByteArray(value.data(), int(value.size()))),
-                CookieUrl(url));
+            cookies.Store(QNetworkCookie::parseCookies(QByteArray(value.data(), int(value.size()))), CookieUrl(url));
         }
     }
 
@@ -303,6 +369,7 @@ struct THttpClient::Impl {
     // host; a kept connection the server has meanwhile dropped is replaced once.
     void Get(const TUrlParts& url, std::string& buffer)
     {
+        wire.StartDeadline(deadline);
         const bool reuse = wire.IsOpen() && host == url.host && port == url.port;
         if (!reuse)
             Open(url);
@@ -314,7 +381,7 @@ struct THttpClient::Impl {
         }
         if (ec) {
             wire.Close();
-            throw EHttpError(ReadFailure(ec), 0, parser->got_some());
+            throw EHttpError(ReadFailure(wire, ec), 0, parser->got_some());
         }
         StoreCookies(url, *parser);
 
@@ -326,10 +393,10 @@ struct THttpClient::Impl {
         }
         ec = wire.ReadBody(*parser, readTimeout);
         buffer += parser->get().body();
-        if (ec || !parser->keep_alive())
+        if (ec || !parser->keep_alive() || wire.HasLeftover())
             wire.Close();
         if (ec)
-            throw EHttpError(ReadFailure(ec), 0, true);
+            throw EHttpError(ReadFailure(wire, ec), 0, true);
     }
 
     void Open(const TUrlParts& url)
@@ -405,10 +472,12 @@ std::string THttpClient::CookiesFor(std::string_view url) const
     return d_->CookieHeader(SplitUrl(url));
 }
 
-void THttpClient::SetTimeouts(std::chrono::milliseconds connect, std::chrono::milliseconds read)
+void THttpClient::SetTimeouts(std::chrono::milliseconds connect, std::chrono::milliseconds read,
+                              std::chrono::milliseconds request)
 {
     d_->connectTimeout = connect;
     d_->readTimeout = read;
+    d_->deadline = request;
 }
 
 void THttpClient::SetAbort(THttpAbort* abort)
@@ -425,6 +494,7 @@ int THttpClient::ProbeStatus(std::string_view url, std::string* reason) const
     try {
         const TUrlParts parts = SplitUrl(full);
         TWire wire(d_->abort);
+        wire.StartDeadline(d_->deadline);
         wire.Connect(parts, d_->connectTimeout);
         std::string request = "GET " + parts.target + " HTTP/1.1\r\nHost: " + parts.host;
         if (parts.port != 80)
@@ -438,7 +508,7 @@ int THttpClient::ProbeStatus(std::string_view url, std::string* reason) const
         if (!ec || ec == http::error::body_limit)
             return parser->get().result_int();
         if (reason)
-            *reason = ReadFailure(ec);
+            *reason = ReadFailure(wire, ec);
     } catch (const EHttpError& e) {
         if (reason)
             *reason = e.what();
@@ -457,8 +527,8 @@ bool UrlExists(std::string_view url)
     return UrlExists(THttpClient(), url);
 }
 
-void DownloadToFile(THttpClient& client, std::string_view url, const QString& fileName,
-                    std::string_view fallbackUrl)
+std::optional<std::string> DownloadToFile(THttpClient& client, std::string_view url, const QString& fileName,
+                                          std::string_view fallbackUrl)
 {
     const std::string_view source = UrlExists(client, url) ? url : fallbackUrl;
     client.Disconnect();
@@ -466,13 +536,8 @@ void DownloadToFile(THttpClient& client, std::string_view url, const QString& fi
     try {
         client.GetBuffer(source, buffer);
     } catch (const EHttpError&) {
-        return;
+        return std::nullopt;
     }
-    // QSaveFile writes beside the target and renames on commit.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return;
-    if (file.write(buffer.data(), qint64(buffer.size())) != qint64(buffer.size()))
-        return file.cancelWriting();
-    file.commit();
+    ReplaceRegularFile(fileName, buffer, 0644);
+    return buffer;
 }

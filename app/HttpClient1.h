@@ -2,7 +2,8 @@
 // The one HTTP/1.1 client of the program (the form's `HttpClient1`), the
 // status probe `UrlExists` and the logo download `DownloadToFile`.
 // All calls block their caller; connecting and every read have time limits,
-// so a silent server costs at most those seconds.
+// and each request as a whole a deadline, so neither a silent nor a
+// trickling server holds a request longer than that.
 #include <QObject>
 #include <QString>
 
@@ -11,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -54,6 +56,8 @@ public:
     static constexpr std::size_t kMaxBody = 64u << 20;
     static constexpr std::chrono::milliseconds kConnectTimeout{10000};
     static constexpr std::chrono::milliseconds kReadTimeout{30000};
+    // The whole of one request, however slowly the server sends its bytes.
+    static constexpr std::chrono::milliseconds kRequestDeadline{60000};
 
     explicit THttpClient(QObject* parent = nullptr);
     ~THttpClient() override;
@@ -71,8 +75,10 @@ public:
     // Cookie header value the next request to `url` would carry ("" for none).
     std::string CookiesFor(std::string_view url) const;
 
-    // Time limits; the defaults are kConnectTimeout and kReadTimeout (tests shorten them).
-    void SetTimeouts(std::chrono::milliseconds connect, std::chrono::milliseconds read);
+    // Time limits; the defaults are kConnectTimeout, kReadTimeout and
+    // kRequestDeadline (tests shorten them).
+    void SetTimeouts(std::chrono::milliseconds connect, std::chrono::milliseconds read,
+                     std::chrono::milliseconds request = kRequestDeadline);
     // While set, `abort` can end this client's exchanges and probes from another thread.
     void SetAbort(THttpAbort* abort);
 
@@ -93,9 +99,10 @@ bool UrlExists(std::string_view url);
 // The same probe with `settings`' time limits and abort switch.
 bool UrlExists(const THttpClient& settings, std::string_view url);
 
-// Fetches `url` through `client` into `fileName`, or `fallbackUrl` when `url`
-// does not exist. Never throws; on any failure the file keeps what it held.
-// The body goes to a temporary file beside the target that then replaces it,
-// so a broken download never leaves half a picture.
-void DownloadToFile(THttpClient& client, std::string_view url, const QString& fileName,
-                    std::string_view fallbackUrl);
+// Fetches `url` through `client`, or `fallbackUrl` when `url` does not
+// exist, and returns the received bytes (nullopt when the GET failed). The
+// bytes are also kept in `fileName` as a cache, written safely (see
+// ReplaceRegularFile); a failed write leaves the old file whole and is not
+// reported. Never throws.
+std::optional<std::string> DownloadToFile(THttpClient& client, std::string_view url, const QString& fileName,
+                                          std::string_view fallbackUrl);

@@ -60,11 +60,11 @@ void TForm1::FillLineMatches(std::string_view body)
 {
     RX->BeginUpdate();
     RG->BeginUpdate();
-    WalkMatchList(body, [this](std::string_view record) { AddLineMatch(record); });
+    const bool cut = AddListRows(body, [this](std::string_view record) { AddLineMatch(record); });
     RG->EndUpdate();
     RX->EndUpdate();
-    countsoon->SetCaption(CountCaption(RX->RowCount()));
-    countsoon2->SetCaption(CountCaption(RG->RowCount()));
+    countsoon->SetCaption(CountCaption(RX->RowCount(), cut));
+    countsoon2->SetCaption(CountCaption(RG->RowCount(), cut));
 }
 
 void TForm1::AddLineMatch(std::string_view record)

@@ -39,7 +39,10 @@ void SetFlagCell(TDataGrid& grid, int col, int row, std::string_view country)
     grid.Cell(col, row).SetAsInteger(CountryFlagIndex(country));
 }
 
-QString CountCaption(int rows)
+QString CountCaption(int rows, bool cut)
 {
-    return QStringLiteral("Count: ") + QString::number(rows);
+    QString caption = QStringLiteral("Count: ") + QString::number(rows);
+    if (cut)
+        caption += QStringLiteral(" (list cut at %1)").arg(kMaxListRows);
+    return caption;
 }

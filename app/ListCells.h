@@ -2,6 +2,7 @@
 // What the match lists share: fetching a list document and writing element
 // texts and flags into grid cells.
 #include "app/HttpClient1.h"
+#include "app/TaggedText.h"
 #include "grid/DgGrid.h"
 
 #include <optional>
@@ -33,5 +34,24 @@ QString CompetitionText(std::string_view country, std::string_view liga);
 // The flag image of `country` into an image cell.
 void SetFlagCell(TDataGrid& grid, int col, int row, std::string_view country);
 
-// "Count: n" for a count label.
-QString CountCaption(int rows);
+// Far above any real list (an upcoming list holds a few hundred matches), low
+// enough that a hostile document cannot exhaust memory.
+constexpr int kMaxListRows = 20000;
+
+// Hands the records of a list document to `addRow` in order, at most
+// kMaxListRows of them; true when the document held more.
+template <class AddRow>
+bool AddListRows(std::string_view body, AddRow&& addRow)
+{
+    TListWalk walk(body);
+    int rows = 0;
+    for (std::string_view record; walk.Next(record); ++rows) {
+        if (rows == kMaxListRows)
+            return true;
+        addRow(record);
+    }
+    return false;
+}
+
+// "Count: n" for a count label; a list cut at kMaxListRows says so.
+QString CountCaption(int rows, bool cut = false);

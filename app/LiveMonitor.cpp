@@ -86,9 +86,9 @@ void TForm1::UpdateLiveNotice()
 void TForm1::FillLiveMatches(std::string_view body)
 {
     LG->BeginUpdate();
-    WalkMatchList(body, [this](std::string_view record) { AddLiveMatch(record); });
+    const bool cut = AddListRows(body, [this](std::string_view record) { AddLiveMatch(record); });
     LG->EndUpdate();
-    lcount->SetCaption(CountCaption(LG->RowCount()));
+    lcount->SetCaption(CountCaption(LG->RowCount(), cut));
 }
 
 void TForm1::AddLiveMatch(std::string_view record)

@@ -4,12 +4,13 @@
 #include "app/ListCells.h"
 #include "app/MatchNumbers.h"
 #include "app/TaggedText.h"
+#include "app/TeamLogo.h"
 #include "app/Unit1.h"
 #include "toolkit/CodePage.h"
 #include "toolkit/Dialogs.h"
 #include "ui/MatchGridColumns.h"
 
-#include <QImage>
+#include <optional>
 
 namespace {
 
@@ -129,8 +130,14 @@ bool TForm1::ShowMatchDetails(TDataGrid* grid, int row)
         ShowRequestFailure(QStringLiteral("Loading the statistics of match ") + FromAnsi(id), e);
         return false;
     }
-    const QString odds1 = grid->Cells(kOdds1Col, row);
-    const QString odds2 = grid->Cells(kOdds2Col, row);
+    FillMatchDetails(body, grid->Cells(kOdds1Col, row), grid->Cells(kOdds2Col, row));
+    FillBookmakerLines(id);
+    return true;
+}
+
+void TForm1::FillMatchDetails(std::string_view body, const QString& odds1, const QString& odds2)
+{
+    ClearMatchDetails();
     const std::string_view stat = ExtractElement(body, "stat");
 
     Name1->SetCaption(ElementText(ExtractElement(stat, "home")));
@@ -172,29 +179,28 @@ bool TForm1::ShowMatchDetails(TDataGrid* grid, int row)
     Fpr2->SetCaption(Percent(ExtractElement(stat, "PRECENT2")));
     const std::int64_t sum = std::int64_t(TextToIntOrZero(total1)) + TextToIntOrZero(total2);
     tot->SetCaption(QStringLiteral("Total Forecast: ") + QString::number(sum));
-
-    FillBookmakerLines(id);
-    return true;
 }
 
 void TForm1::ShowTeamLogos(std::string_view stat)
 {
     const std::string fallback = urls_.FallbackLogo();
+    // Each logo on its own, shown from the bytes received (the files are only a
+    // cache): a broken home logo must not keep the previous match's away logo
+    // on screen. A download that fails or is no PNG keeps the old picture.
     const std::string home = urls_.TeamLogo(ExtractElement(stat, "id_home"));
     const std::string away = urls_.TeamLogo(ExtractElement(stat, "id_away"));
+    std::optional<std::string> bytes[2];
     try {
         Requests->Run(QStringLiteral("Loading the team logos\u2026"), [&] {
-            DownloadToFile(*HttpClient1, home, QStringLiteral("1.png"), fallback);
-            DownloadToFile(*HttpClient1, away, QStringLiteral("2.png"), fallback);
+            bytes[0] = DownloadToFile(*HttpClient1, home, LocalFile("1.png"), fallback);
+            bytes[1] = DownloadToFile(*HttpClient1, away, LocalFile("2.png"), fallback);
         });
     } catch (const EHttpError&) {
         return;  // the window closes: the old files and pictures stay
     }
-    // Each logo on its own: a broken home logo must not keep the previous
-    // match's away logo on screen. A file that is no PNG keeps the old picture.
-    for (auto [file, logo] : {std::pair{"1.png", LOGO1}, std::pair{"2.png", LOGO2}}) {
-        QImage picture;
-        if (picture.load(QString::fromLatin1(file), "PNG"))
+    for (auto [received, logo] : {std::pair{&bytes[0], LOGO1}, std::pair{&bytes[1], LOGO2}}) {
+        const QImage picture = *received ? DecodeTeamLogo(**received) : QImage();
+        if (!picture.isNull())
             logo->SetPicture(picture);
     }
 }

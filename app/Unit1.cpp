@@ -59,9 +59,14 @@ void TForm1::FormCreate()
     LiveCountdown = 60;
 }
 
+QString TForm1::LocalFile(const char* name)
+{
+    return QString::fromLatin1(name);
+}
+
 void TForm1::LoadSavedCredentials()
 {
-    const auto lines = ReadCredentialsFile(QString::fromLatin1(kCredentialsFile));
+    const auto lines = ReadCredentialsFile(LocalFile(kCredentialsFile));
     if (!lines)
         return;
     zap->SetChecked(true);
@@ -74,10 +79,10 @@ void TForm1::LoadSavedCredentials()
 
 void TForm1::SaveCredentials()
 {
-    const QString error = WriteCredentialsFile(QString::fromLatin1(kCredentialsFile), SessionLogin, SessionPassword);
+    const QString error = WriteCredentialsFile(LocalFile(kCredentialsFile), SessionLogin, SessionPassword);
     if (!error.isEmpty())
         ShowMessage(QStringLiteral("The login could not be remembered in \"%1\": %2")
-                        .arg(QString::fromLatin1(kCredentialsFile), error),
+                        .arg(LocalFile(kCredentialsFile), error),
                     mkError);
 }
 
@@ -87,10 +92,10 @@ void TForm1::RememberOrForgetCredentials()
         SaveCredentials();
         return;
     }
-    const QString error = DeleteCredentialsFile(QString::fromLatin1(kCredentialsFile));
+    const QString error = DeleteCredentialsFile(LocalFile(kCredentialsFile));
     if (!error.isEmpty())
         ShowMessage(QStringLiteral("The remembered login could not be deleted from \"%1\": %2")
-                        .arg(QString::fromLatin1(kCredentialsFile), error),
+                        .arg(LocalFile(kCredentialsFile), error),
                     mkError);
 }
 

@@ -19,6 +19,8 @@ public:
     enum { pgAbout, pgStats, pgLive, pgRadar, pgReport };
 
     static constexpr const char* kCredentialsFile = "log.log";
+    // Where the program keeps its file `name` (the credentials, the logo cache).
+    static QString LocalFile(const char* name);
 
     // Builds the whole window, then puts it into the logged-out state.
     explicit TForm1(const TServiceUrls& urls, QWidget* parent = nullptr);
@@ -57,6 +59,9 @@ public:
     void RXCellDblClick(QObject* Sender, int ACol, int ARow);
     void RGCellDblClick(QObject* Sender, int ACol, int ARow);
     void LGCellDblClick(QObject* Sender, int ACol, int ARow);
+    // Fills the view from a statistics document already received; odds1 and
+    // odds2 stand in for the document's "no odds".
+    void FillMatchDetails(std::string_view body, const QString& odds1, const QString& odds2);
     // Buk: the bookmaker lines of `matchId` as RG holds them.
     void FillBookmakerLines(std::string_view matchId);
 

@@ -225,7 +225,9 @@ struct TDemoService::Impl {
                 closeAfter = true;
 
         const std::string& body = *r.body;
-        std::string out = r.continueFirst ? "HTTP/1.1 100 Continue\r\n\r\n" : "";
+        std::string out;
+        for (int i = 0; i < r.continues; ++i)
+            out += "HTTP/1.1 100 Continue\r\n\r\n";
         out += "HTTP/1.1 " + std::to_string(r.status) + " "
                           + (r.reason.empty() ? ReasonOf(r.status) : r.reason) + "\r\n"
                           + "Server: hoopline-demo\r\nContent-Type: " + answer.contentType + "\r\n";
@@ -256,6 +258,8 @@ struct TDemoService::Impl {
         const bool cut = r.closeAfterBytes && *r.closeAfterBytes < payload.size();
         if (cut)
             payload.resize(*r.closeAfterBytes);
+        else
+            payload += r.trailing;
         boost::system::error_code ec;
         if (r.trickleBytes == 0) {
             // Head and body in one write: two small writes would wait on each other's acknowledgement.

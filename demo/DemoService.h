@@ -46,8 +46,11 @@ struct TDemoReply {
     // Sends the body in pieces of this many bytes with a pause between them (0: at once).
     std::size_t trickleBytes = 0;
     std::chrono::milliseconds tricklePause{0};
-    // Sends an interim "HTTP/1.1 100 Continue" answer first.
-    bool continueFirst = false;
+    // Sends this many interim "HTTP/1.1 100 Continue" answers first.
+    int continues = 0;
+    // Bytes sent right after the answer as if they belonged to it (a planted
+    // second answer, say); the connection stays open.
+    std::string trailing;
     // Closes the connection without a byte of an answer (after the delay).
     bool dropConnection = false;
 };

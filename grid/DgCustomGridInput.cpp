@@ -3,6 +3,7 @@
 
 #include "grid/DgCellClasses.h"
 #include "grid/DgColumnClasses.h"
+#include "toolkit/Dialogs.h"
 #include "toolkit/Resources.h"
 
 #include <QCursor>
@@ -11,7 +12,6 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <algorithm>
 
@@ -223,7 +223,7 @@ void TDgCustomGrid::HeaderSort(TDgCustomColumn* column)
         else
             column->SetSorted(true);
     } catch (const EGridError& error) {
-        QMessageBox::critical(window(), QGuiApplication::applicationDisplayName(), error.Message());
+        ShowMessage(error.Message(), mkError);  // the value came from a document: plain text, cut short
     }
 }
 

@@ -3,11 +3,17 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <memory>
 #include <string>
 
@@ -121,7 +127,11 @@ INSTANTIATE_TEST_SUITE_P(
         AnswerCase{"close_delimited_200", With(Reply(200, "until close"),
                                                [](TDemoReply& r) { r.framing = TDemoReply::TFraming::Close; }),
                    true, 0, "until close"},
-        AnswerCase{"continue_then_200", With(Reply(200), [](TDemoReply& r) { r.continueFirst = true; }), true, 0, "doc"},
+        AnswerCase{"continue_then_200", With(Reply(200), [](TDemoReply& r) { r.continues = 1; }), true, 0, "doc"},
+        AnswerCase{"five_continues_then_200", With(Reply(200), [](TDemoReply& r) { r.continues = 5; }), true, 0,
+                   "doc"},
+        // An endless stream of interim answers must not hold the request.
+        AnswerCase{"six_continues_refused", With(Reply(200), [](TDemoReply& r) { r.continues = 6; }), false, 0, ""},
         AnswerCase{"no_content_204", Reply(204, ""), true, 0, ""},
         AnswerCase{"redirect_302_not_followed",
                    With(Reply(302), [](TDemoReply& r) { r.headers = {{"Location", "/elsewhere"}}; }), false, 302, ""},
@@ -212,8 +222,34 @@ TEST_F(HttpTest, ReadTimeLimitCountsSilenceBetweenPieces)
     EXPECT_EQ(text, "012");
 }
 
+// A server that keeps sending, slowly enough never to be silent, still runs
+// into the deadline of the whole request.
+TEST_F(HttpTest, TricklingBodyRunsIntoTheRequestDeadline)
+{
+    TDemoReply trickle = Reply(200, std::string(40, 't'));
+    trickle.trickleBytes = 1;
+    trickle.tricklePause = 50ms;
+    demo.Script("/trickle", trickle);
+    client.SetTimeouts(THttpClient::kConnectTimeout, 1s, 400ms);
+    std::string text;
+    const auto start = std::chrono::steady_clock::now();
+    try {
+        client.GetText(Url("/trickle"), text);
+        ADD_FAILURE() << "a trickling answer must fail the GET";
+    } catch (const EHttpError& e) {
+        EXPECT_STREQ(e.what(), "The request took longer than 400 ms");
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 1500ms);
+    EXPECT_GT(text.size(), 0u);
+    EXPECT_LT(text.size(), 40u);
+    // The next request has a deadline of its own.
+    client.GetText(Url("/refresh/hoopline4.2.3.txt"), text);
+    EXPECT_EQ(text, "4.2.3");
+}
+
 TEST(HttpDefaults, TimeLimitsAndCap)
 {
+    EXPECT_EQ(THttpClient::kRequestDeadline, 60s);
     EXPECT_EQ(THttpClient::kConnectTimeout, 10s);
     EXPECT_EQ(THttpClient::kReadTimeout, 30s);
     EXPECT_EQ(THttpClient::kMaxBody, 64u * 1024 * 1024);
@@ -238,6 +274,51 @@ TEST_F(HttpTest, KeepsTheConnectionUnlessTheServerCloses)
     client.Disconnect();
     client.GetText(Url("/refresh/hoopline4.2.3.txt"), text);
     EXPECT_EQ(demo.Connections(), 3);
+}
+
+// Bytes after a complete answer would be taken for the answer to the next
+// request on a kept connection.
+TEST_F(HttpTest, BytesBeyondAnAnswerNeverPassForTheNextOne)
+{
+    TDemoReply planted = Reply(200, "first");
+    planted.trailing = "HTTP/1.1 200 OK\r\nContent-Length: 7\r\n\r\nplanted";
+    demo.Script("/first", planted);
+    std::string text;
+    client.GetText(Url("/first"), text);
+    EXPECT_EQ(text, "first");
+    client.GetText(Url("/refresh/hoopline4.2.3.txt"), text);
+    EXPECT_EQ(text, "4.2.3");
+    EXPECT_EQ(demo.Connections(), 2);
+}
+
+TEST_F(HttpTest, CookieJarKeepsTheNewestFiftyPerHostAndAShortHeader)
+{
+    for (int answer = 0; answer < 10; ++answer) {
+        TDemoReply many = Reply(200);
+        for (int i = 0; i < 1000; ++i)
+            many.headers.emplace_back("Set-Cookie", "c" + std::to_string(answer) + "_" + std::to_string(i) + "=value");
+        demo.Script("/many", many);
+        std::string text;
+        client.GetText(Url("/many"), text);
+    }
+    std::string header = client.CookiesFor(Url("/any"));
+    EXPECT_EQ(std::count(header.begin(), header.end(), ';') + 1, 50);
+    EXPECT_EQ(header.rfind("c9_950=value", 0), 0u) << header.substr(0, 40);
+    EXPECT_NE(header.find("c9_999=value"), std::string::npos);
+
+    // One cookie too large for any browser is dropped; large ones that fit
+    // alone still keep the header short.
+    TDemoReply big = Reply(200);
+    big.headers = {{"Set-Cookie", "huge=" + std::string(5000, 'h')}};
+    for (int i = 0; i < 4; ++i)
+        big.headers.emplace_back("Set-Cookie", "big" + std::to_string(i) + "=" + std::string(3000, 'b'));
+    demo.Script("/big", big);
+    std::string text;
+    client.GetText(Url("/big"), text);
+    header = client.CookiesFor(Url("/any"));
+    EXPECT_LE(header.size(), 8192u);
+    EXPECT_EQ(header.find("huge="), std::string::npos);
+    EXPECT_NE(header.find("big0="), std::string::npos);
 }
 
 TEST_F(HttpTest, CookiesGoBackToTheSameHostOnly)
@@ -371,6 +452,67 @@ TEST_F(DownloadTest, FailureKeepsTheOldFileWhole)
     EXPECT_EQ(Read(), "old logo");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"1.png"}); // no temporary left behind
 }
+
+// A write that fails (here: the file size limit, as on a full disk) must
+// neither empty the old file nor hide the received bytes from the caller.
+TEST_F(DownloadTest, FailedWriteKeepsTheOldFileWhole)
+{
+    Write("old logo");
+    const std::string logo = Fetch("/basketball/img/1001.png");
+    ASSERT_GT(logo.size(), 64u);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit small = old;
+    small.rlim_cur = 64;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const auto received = DownloadToFile(client, Url("/basketball/img/1001.png"), File(), Url("/basketball/img/hl_logo.png"));
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, SIG_DFL);
+
+    EXPECT_EQ(received, logo);
+    EXPECT_EQ(Read(), "old logo");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"1.png"});
+}
+
+struct PlaceCase {
+    const char* label;
+    void (*make)(const QString& path, const QString& elsewhere);
+    friend void PrintTo(const PlaceCase& c, std::ostream* os) { *os << c.label; }
+};
+
+class DownloadPlaceTest : public DownloadTest, public ::testing::WithParamInterface<PlaceCase> {};
+
+// Whatever stands under the logo's name that is no regular file stays as it
+// is, and nothing is written through it.
+TEST_P(DownloadPlaceTest, LeavesWhatIsNoRegularFileAlone)
+{
+    const QString elsewhere = dir.filePath("elsewhere");
+    {
+        QFile f(elsewhere);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("precious");
+    }
+    GetParam().make(File(), elsewhere);
+    const QFileInfo before(File());
+    const auto received = DownloadToFile(client, Url("/basketball/img/1001.png"), File(), Url("/basketball/img/hl_logo.png"));
+    EXPECT_EQ(received, Fetch("/basketball/img/1001.png"));
+    const QFileInfo after(File());
+    EXPECT_EQ(after.isSymLink(), before.isSymLink());
+    EXPECT_EQ(after.isDir(), before.isDir());
+    QFile f(elsewhere);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), "precious");
+    EXPECT_FALSE(QFile::exists(File() + ".tmp"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DownloadPlaceTest,
+    ::testing::Values(PlaceCase{"link_to_a_file", [](const QString& p, const QString& e) { QFile::link(e, p); }},
+                      PlaceCase{"dangling_link", [](const QString& p, const QString& e) { QFile::link(e + ".none", p); }},
+                      PlaceCase{"folder", [](const QString& p, const QString&) { QDir().mkdir(p); }},
+                      PlaceCase{"fifo", [](const QString& p, const QString&) { ::mkfifo(QFile::encodeName(p).constData(), 0600); }}),
+    [](const auto& info) { return info.param.label; });
 
 TEST_F(DownloadTest, EmptyOkAnswerWritesAnEmptyFile)
 {

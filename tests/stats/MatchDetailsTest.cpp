@@ -2,6 +2,7 @@
 // fallback, league-table titles, forecast labels, the four handlers, logos
 // and a failed statistics request.
 #include "StatsFixture.h"
+#include "app/TeamLogo.h"
 
 namespace {
 
@@ -336,6 +337,19 @@ TEST_F(StatsTest, FailedRequestShowsTheErrorAndLeavesTheViewCleared)
     EXPECT_EQ(form->Name1->Caption(), "Valencia");
 }
 
+// The status line's reason phrase is the server's: it reaches the box cut
+// short (and, in the box, as plain text).
+TEST_F(StatsTest, ErrorBoxCutsTheServersReasonPhrase)
+{
+    const std::string reason = "<img src=\"/dev/zero\"><a href=\"http://evil.test\">x</a>" + std::string(400, 'r');
+    demo.Script("/basketball/match.php", {.status = 500, .reason = reason});
+    AddMatchRow(*form->RX, "M7");
+    DoubleClick(*form->RX, 0);
+
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0], QString::fromStdString("HTTP/1.1 500 " + reason).left(kMaxMessageLineLength) + QChar(0x2026));
+}
+
 // ---- logos ----
 
 TEST_F(StatsTest, LogosLoadAndABrokenOneKeepsThePreviousPicture)
@@ -365,6 +379,52 @@ TEST_F(StatsTest, LogosLoadAndABrokenOneKeepsThePreviousPicture)
     EXPECT_EQ(form->LOGO1->Picture().pixelColor(0, 0), QColor(Qt::red)) << "previous home logo kept";
     EXPECT_EQ(form->LOGO2->Picture().pixelColor(0, 0), QColor(Qt::green)) << "away logo still loaded";
     EXPECT_TRUE(messages.isEmpty());
+}
+
+// The files are only a cache: logos show from the bytes received, and what
+// stands under a logo's name that is no regular file is never written through.
+TEST_F(StatsTest, LogosShowFromTheReceivedBytesWhateverTheFilesAre)
+{
+    ScriptStats(StatElements());
+    TDemoReply red, blue;
+    red.body = PngOf(Qt::red);
+    blue.body = PngOf(Qt::blue);
+    demo.Script("/basketball/img/h7.png", red);
+    demo.Script("/basketball/img/a7.png", blue);
+    ASSERT_TRUE(QDir().mkdir("1.png"));
+    WriteFile("elsewhere", "precious");
+    ASSERT_TRUE(QFile::link("elsewhere", "2.png"));
+    AddMatchRow(*form->RX, "M7");
+    DoubleClick(*form->RX, 0);
+
+    EXPECT_EQ(form->LOGO1->Picture().pixelColor(0, 0), QColor(Qt::red));
+    EXPECT_EQ(form->LOGO2->Picture().pixelColor(0, 0), QColor(Qt::blue));
+    EXPECT_TRUE(QFileInfo("1.png").isDir());
+    EXPECT_TRUE(QFileInfo("2.png").isSymLink());
+    EXPECT_EQ(ReadFile("elsewhere"), QByteArray("precious"));
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+// A small file may claim a huge picture; it is refused before decoding.
+TEST_F(StatsTest, OversizedLogoKeepsThePreviousPicture)
+{
+    ScriptStats(StatElements());
+    TDemoReply red, wide;
+    red.body = PngOf(Qt::red);
+    demo.Script("/basketball/img/h7.png", red);
+    AddMatchRow(*form->RX, "M7");
+    DoubleClick(*form->RX, 0);
+    ASSERT_EQ(form->LOGO1->Picture().pixelColor(0, 0), QColor(Qt::red));
+
+    QImage huge(kMaxLogoSide + 1, 1, QImage::Format_RGB32);
+    huge.fill(Qt::green);
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    huge.save(&png, "PNG");
+    wide.body = png.data().toStdString();
+    demo.Script("/basketball/img/h7.png", wide);
+    DoubleClick(*form->RX, 0);
+    EXPECT_EQ(form->LOGO1->Picture().pixelColor(0, 0), QColor(Qt::red));
 }
 
 TEST_F(StatsTest, UnknownTeamGetsTheFallbackLogo)
