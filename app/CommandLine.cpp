@@ -3,7 +3,6 @@
 #include <QCommandLineParser>
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -41,9 +40,13 @@ TCommandLine ParseCommandLine(const QStringList& arguments)
                                   QStringLiteral("HOST"));
     const QCommandLineOption demo(QStringLiteral("demo"),
                                   QStringLiteral("Run against a built-in demo service."));
-    parser.addOption(service);
-    parser.addOption(site);
-    parser.addOption(demo);
+    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
+                                     QStringLiteral("Keep the remembered login and the team logos in DIR."),
+                                     QStringLiteral("DIR"));
+    const QCommandLineOption quiet(QStringLiteral("no-notifications"),
+                                   QStringLiteral("Do not announce new recommended bets on the desktop."));
+    for (const QCommandLineOption* option : {&service, &site, &demo, &dataDir, &quiet})
+        parser.addOption(*option);
 
     TCommandLine out;
     out.serviceHost = HOOPLINE_SERVICE_HOST;
@@ -86,23 +89,29 @@ TCommandLine ParseCommandLine(const QStringList& arguments)
     if (!take(service, ValidServiceHost, "HOST[:PORT]", out.serviceHost)
         || !take(site, ValidHost, "HOST", out.siteHost))
         return out;
+    if (parser.isSet(dataDir) && parser.value(dataDir).isEmpty()) {
+        out.action = TCommandLine::TAction::Error;
+        out.message = QStringLiteral("Invalid --data-dir, expected a folder");
+        return out;
+    }
     out.demo = parser.isSet(demo);
+    out.dataDir = parser.value(dataDir);
+    out.notifications = !parser.isSet(quiet);
     return out;
 }
 
-TCommandLine ProcessCommandLine(const QStringList& arguments)
+std::optional<int> ReportCommandLine(const TCommandLine& options)
 {
-    TCommandLine options = ParseCommandLine(arguments);
     switch (options.action) {
     case TCommandLine::TAction::Run:
-        return options;
+        return std::nullopt;
     case TCommandLine::TAction::Help:
     case TCommandLine::TAction::Version:
         std::fputs(options.message.toLocal8Bit().constData(), stdout);
-        std::exit(0);
+        return 0;
     case TCommandLine::TAction::Error:
         std::fprintf(stderr, "%s\n", options.message.toLocal8Bit().constData());
-        std::exit(2);
+        return 2;
     }
-    return options;
+    return std::nullopt;
 }

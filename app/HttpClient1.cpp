@@ -1,5 +1,7 @@
 #include "app/HttpClient1.h"
 
+#include "app/RequestLog.h"
+
 #include <QNetworkCookie>
 #include <QNetworkCookieJar>
 #include <QSaveFile>
@@ -271,7 +273,8 @@ struct THttpClient::Impl {
 
     // Sends the request, reusing the kept connection when it goes to the same
     // host; a kept connection the server has meanwhile dropped is replaced once.
-    void Get(const TUrlParts& url, std::string& buffer)
+    // Returns the answer's status.
+    int Get(const TUrlParts& url, std::string& buffer)
     {
         const bool reuse = wire.IsOpen() && host == url.host && port == url.port;
         if (!reuse)
@@ -300,6 +303,7 @@ struct THttpClient::Impl {
             wire.Close();
         if (ec)
             throw EHttpError(ReadFailure(ec));
+        return status;
     }
 
     void Open(const TUrlParts& url)
@@ -328,7 +332,7 @@ void THttpClient::GetText(std::string_view url, std::string& text)
 {
     std::string buffer;
     try {
-        d_->Get(SplitUrl(url), buffer);
+        LoggedRequest(url, [&] { return d_->Get(SplitUrl(url), buffer); });
     } catch (const EHttpError&) {
         if (!buffer.empty())
             text = std::move(buffer);
@@ -339,7 +343,7 @@ void THttpClient::GetText(std::string_view url, std::string& text)
 
 void THttpClient::GetBuffer(std::string_view url, std::string& buffer)
 {
-    d_->Get(SplitUrl(url), buffer);
+    LoggedRequest(url, [&] { return d_->Get(SplitUrl(url), buffer); });
 }
 
 void THttpClient::Disconnect() { d_->wire.Close(); }

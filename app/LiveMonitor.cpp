@@ -4,6 +4,7 @@
 #include "app/MatchNumbers.h"
 #include "app/TaggedText.h"
 #include "app/Unit1.h"
+#include "toolkit/Logging.h"
 
 #include <QCoreApplication>
 #include <QScopedValueRollback>
@@ -60,6 +61,7 @@ void TForm1::FillLiveMatches(std::string_view body)
     WalkMatchList(body, [this](std::string_view record) { AddLiveMatch(record); });
     LG->EndUpdate();
     lcount->SetCaption(CountCaption(LG->RowCount()));
+    qCDebug(lcLive, "live list: %d matches, %d recommended bets so far", LG->RowCount(), LGG->RowCount());
 }
 
 void TForm1::AddLiveMatch(std::string_view record)

@@ -171,13 +171,13 @@ bool TForm1::ShowMatchDetails(TDataGrid* grid, int row)
 void TForm1::ShowTeamLogos(std::string_view stat)
 {
     const std::string fallback = urls_.FallbackLogo();
-    DownloadToFile(*HttpClient1, urls_.TeamLogo(ExtractElement(stat, "id_home")), QStringLiteral("1.png"), fallback);
-    DownloadToFile(*HttpClient1, urls_.TeamLogo(ExtractElement(stat, "id_away")), QStringLiteral("2.png"), fallback);
+    DownloadToFile(*HttpClient1, urls_.TeamLogo(ExtractElement(stat, "id_home")), folders_.LogoFile(1), fallback);
+    DownloadToFile(*HttpClient1, urls_.TeamLogo(ExtractElement(stat, "id_away")), folders_.LogoFile(2), fallback);
     // Each logo on its own: a broken home logo must not keep the previous
     // match's away logo on screen. A file that is no PNG keeps the old picture.
-    for (auto [file, logo] : {std::pair{"1.png", LOGO1}, std::pair{"2.png", LOGO2}}) {
+    for (auto [team, logo] : {std::pair{1, LOGO1}, std::pair{2, LOGO2}}) {
         QImage picture;
-        if (picture.load(QString::fromLatin1(file), "PNG"))
+        if (picture.load(folders_.LogoFile(team), "PNG"))
             logo->SetPicture(picture);
     }
 }

@@ -2,9 +2,13 @@
 // with a chime, a lime cell in LG and a copy of the row in LGG.
 #include "app/Unit1.h"
 
+#include "toolkit/Logging.h"
+
 namespace {
 constexpr int kBetColumn = 18;
 constexpr int kFlagColumn = 1;
+constexpr int kHomeColumn = 5;
+constexpr int kAwayColumn = 6;
 constexpr TColor kNewBet = 0x00FF00;
 }  // namespace
 
@@ -14,7 +18,10 @@ void TForm1::CheckRecommendedBet(int row)
     if (bet.isEmpty() || ListBox1->IndexOf(bet) >= 0)
         return;
     ListBox1->Add(bet);
+    qCDebug(lcLive) << "new recommended bet for match" << LG->Cells(0, row);
     PlaySound("zvuk1");
+    if (NotifyBet)
+        NotifyBet(bet, LG->Cells(kHomeColumn, row) + QStringLiteral(" – ") + LG->Cells(kAwayColumn, row));
     LG->Cell(kBetColumn, row).SetColor(kNewBet);
     CopyLiveRowToBets(row);
 }

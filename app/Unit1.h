@@ -4,6 +4,7 @@
 // from the window definition and are reached by name.
 #include "app/HttpClient1.h"
 #include "app/ServiceUrls.h"
+#include "app/UserFolders.h"
 #include "app/VersionGate.h"
 #include "ui/Form1Definition.h"
 
@@ -17,13 +18,13 @@ public:
     // Page indices of `Page`.
     enum { pgAbout, pgStats, pgLive, pgRadar, pgReport };
 
-    static constexpr const char* kCredentialsFile = "log.log";
-
-    // Builds the whole window, then puts it into the logged-out state.
-    explicit TForm1(const TServiceUrls& urls, QWidget* parent = nullptr);
+    // Builds the whole window, then puts it into the logged-out state. The
+    // credentials and logo files live in `folders` (by default the current directory).
+    explicit TForm1(const TServiceUrls& urls, const TUserFolders& folders = {}, QWidget* parent = nullptr);
     ~TForm1() override;
 
     const TServiceUrls& Urls() const { return urls_; }
+    const TUserFolders& Folders() const { return folders_; }
     THttpClient* HttpClient1;
 
     // Session state, sent with every service request once logged in.
@@ -70,10 +71,13 @@ public:
 
     // What the login calls outside the window; tests watch or replace them.
     std::function<void(std::string_view name)> PlaySound;
+    // Announces a new recommended bet on the desktop; none when empty.
+    std::function<void(const QString& bet, const QString& match)> NotifyBet;
     std::function<TMarkerState(const std::string& url, std::string* reason)> ProbeVersion;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     bool PassVersionGate();
@@ -91,6 +95,7 @@ private:
     void MarkQuarters(int row, std::string_view record);
 
     TServiceUrls urls_;
+    TUserFolders folders_;
     bool loggedIn_ = false;
     // A tick may run pending messages; these keep ticks and live refreshes from nesting.
     bool ticking_ = false;

@@ -46,6 +46,7 @@ protected:
         SetMessageHook([this](const QString& text, TMsgKind) { messages.append(text); });
         form = std::make_unique<TForm1>(TServiceUrls(demo.Host(), "www.hoopline.test"));
         form->PlaySound = [this](std::string_view name) { sounds.emplace_back(name); };
+        form->NotifyBet = [this](const QString& bet, const QString& match) { notices.append({bet, match}); };
         form->SessionLogin = form->SessionPassword = "demo";
     }
 
@@ -71,6 +72,7 @@ protected:
     std::unique_ptr<TForm1> form;
     QStringList messages;
     std::vector<std::string> sounds;
+    QList<std::pair<QString, QString>> notices;  // desktop notices: bet, match
 
 private:
     QTemporaryDir dir_;
