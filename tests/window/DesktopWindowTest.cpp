@@ -7,11 +7,14 @@
 
 namespace {
 
+// The login request itself, not the list requests that follow it.
 int LoginRequests(const TDemoService& demo)
 {
     int n = 0;
-    for (const std::string& head : demo.Requests())
-        n += head.find("GET /login/hl.php?login=") != std::string::npos;
+    for (const std::string& head : demo.Requests()) {
+        const std::string line = head.substr(0, head.find('\r'));
+        n += line.starts_with("GET /login/hl.php?login=") && line.find("menu=") == std::string::npos;
+    }
     return n;
 }
 
