@@ -36,8 +36,9 @@ TEST_P(ProgramWithoutDisplayTest, EndsCleanlyWithOneClearLine)
     const QByteArray& shown = c.onStdout ? out : err;
     EXPECT_EQ(QString::fromLocal8Bit(shown).section(QLatin1Char('\n'), 0, 0), c.firstLine) << "stdout: "
         << out.toStdString() << "\nstderr: " << err.toStdString();
-    if (c.exitCode == 0)
+    if (c.exitCode == 0) {
         EXPECT_TRUE(err.isEmpty()) << err.toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -51,6 +52,6 @@ INSTANTIATE_TEST_SUITE_P(
                     "Invalid --service-host, expected HOST[:PORT]: h:0"},
         ProgramCase{"NoDisplay", {"--no-notifications"}, 1, false,
                     "Hoopline needs a graphical session, but no display could be opened."}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 }  // namespace

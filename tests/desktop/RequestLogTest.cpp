@@ -35,7 +35,9 @@ TEST(RequestLog, EachRequestIsOneLineWithoutTheQuery)
 
     TDemoService demo;
     const TServiceUrls urls(demo.Host(), "www.hoopline.test");
-    demo.Script("/basketball/img/7.png", {.status = 404});
+    TDemoReply notFound;
+    notFound.status = 404;
+    demo.Script("/basketball/img/7.png", notFound);
     THttpClient client;
     std::string body;
     client.GetText(urls.Login("ann", "s3cret-pw"), body);

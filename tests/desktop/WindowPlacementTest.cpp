@@ -42,6 +42,6 @@ INSTANTIATE_TEST_SUITE_P(
         FitCase{"NegativeScreenToTheLeft", QRect(-1700, 150, 1017, 684), {kFullHd, kLeftOfIt},
                 QRect(-1600, 200, 1017, 684)},
         FitCase{"NoScreenKnown", QRect(5, 6, 70, 80), {}, QRect(5, 6, 70, 80)}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 }  // namespace

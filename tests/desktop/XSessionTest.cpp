@@ -122,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ScreenCase{"RoomyScreenDesignedSize", "1280x800", "1", QSize(1017, 684)},
                       ScreenCase{"SmallScreenShrinks", "800x600", "1", QSize(800, 600)},
                       ScreenCase{"ScaleTwoOnSmallScreen", "1600x1200", "2", QSize(1600, 1200)}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(KeyboardLoginOnX, TypingTabSpaceAndEnterLogsInAndRemembers)
 {

@@ -61,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, EnterLogsInTest,
                          ::testing::Values(EnterCase{"ReturnInLogin", false, Qt::Key_Return},
                                            EnterCase{"ReturnInPassword", true, Qt::Key_Return},
                                            EnterCase{"KeypadEnterInPassword", true, Qt::Key_Enter}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(KeyboardLoginTest, TabWalksTheLoginControlsBothWays)
 {
