@@ -6,6 +6,24 @@
 
 namespace {
 
+// The toolkit's own options (-platform xcb, -style ..., -reverse): read by the
+// GUI when it starts, so the program's parser passes over them.
+QStringList WithoutToolkitOptions(const QStringList& arguments)
+{
+    static const QStringList withValue{"-platform", "-platformpluginpath", "-platformtheme", "-plugin",
+                                       "-qwindowgeometry", "-qwindowtitle", "-qwindowicon", "-display",
+                                       "-style", "-stylesheet", "-session"};
+    static const QStringList flags{"-reverse", "-nograb", "-dograb", "-sync", "-widgetcount"};
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (i > 0 && withValue.contains(arguments[i]))
+            ++i;
+        else if (i == 0 || !flags.contains(arguments[i]))
+            kept.append(arguments[i]);
+    }
+    return kept;
+}
+
 bool ValidHost(const QString& host)
 {
     return !host.isEmpty() && !host.contains(QLatin1Char('/')) && !host.contains(QLatin1Char(' '))
@@ -51,7 +69,7 @@ TCommandLine ParseCommandLine(const QStringList& arguments)
     TCommandLine out;
     out.serviceHost = HOOPLINE_SERVICE_HOST;
     out.siteHost = HOOPLINE_SITE_HOST;
-    if (!parser.parse(arguments)) {
+    if (!parser.parse(WithoutToolkitOptions(arguments))) {
         out.action = TCommandLine::TAction::Error;
         out.message = parser.errorText();
         return out;
