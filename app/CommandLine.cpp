@@ -3,9 +3,26 @@
 #include <QCommandLineParser>
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
+
+// The toolkit's own options (-platform xcb, -style ..., -reverse): read by the
+// GUI when it starts, so the program's parser passes over them.
+QStringList WithoutToolkitOptions(const QStringList& arguments)
+{
+    static const QStringList withValue{"-platform", "-platformpluginpath", "-platformtheme", "-plugin",
+                                       "-qwindowgeometry", "-qwindowtitle", "-qwindowicon", "-display",
+                                       "-style", "-stylesheet", "-session"};
+    static const QStringList flags{"-reverse", "-nograb", "-dograb", "-sync", "-widgetcount"};
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (i > 0 && withValue.contains(arguments[i]))
+            ++i;
+        else if (i == 0 || !flags.contains(arguments[i]))
+            kept.append(arguments[i]);
+    }
+    return kept;
+}
 
 bool ValidHost(const QString& host)
 {
@@ -41,14 +58,18 @@ TCommandLine ParseCommandLine(const QStringList& arguments)
                                   QStringLiteral("HOST"));
     const QCommandLineOption demo(QStringLiteral("demo"),
                                   QStringLiteral("Run against a built-in demo service."));
-    parser.addOption(service);
-    parser.addOption(site);
-    parser.addOption(demo);
+    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
+                                     QStringLiteral("Keep the remembered login and the team logos in DIR."),
+                                     QStringLiteral("DIR"));
+    const QCommandLineOption quiet(QStringLiteral("no-notifications"),
+                                   QStringLiteral("Do not announce new recommended bets on the desktop."));
+    for (const QCommandLineOption* option : {&service, &site, &demo, &dataDir, &quiet})
+        parser.addOption(*option);
 
     TCommandLine out;
     out.serviceHost = HOOPLINE_SERVICE_HOST;
     out.siteHost = HOOPLINE_SITE_HOST;
-    if (!parser.parse(arguments)) {
+    if (!parser.parse(WithoutToolkitOptions(arguments))) {
         out.action = TCommandLine::TAction::Error;
         out.message = parser.errorText();
         return out;
@@ -86,23 +107,29 @@ TCommandLine ParseCommandLine(const QStringList& arguments)
     if (!take(service, ValidServiceHost, "HOST[:PORT]", out.serviceHost)
         || !take(site, ValidHost, "HOST", out.siteHost))
         return out;
+    if (parser.isSet(dataDir) && parser.value(dataDir).isEmpty()) {
+        out.action = TCommandLine::TAction::Error;
+        out.message = QStringLiteral("Invalid --data-dir, expected a folder");
+        return out;
+    }
     out.demo = parser.isSet(demo);
+    out.dataDir = parser.value(dataDir);
+    out.notifications = !parser.isSet(quiet);
     return out;
 }
 
-TCommandLine ProcessCommandLine(const QStringList& arguments)
+std::optional<int> ReportCommandLine(const TCommandLine& options)
 {
-    TCommandLine options = ParseCommandLine(arguments);
     switch (options.action) {
     case TCommandLine::TAction::Run:
-        return options;
+        return std::nullopt;
     case TCommandLine::TAction::Help:
     case TCommandLine::TAction::Version:
         std::fputs(options.message.toLocal8Bit().constData(), stdout);
-        std::exit(0);
+        return 0;
     case TCommandLine::TAction::Error:
         std::fprintf(stderr, "%s\n", options.message.toLocal8Bit().constData());
-        std::exit(2);
+        return 2;
     }
-    return options;
+    return std::nullopt;
 }

@@ -1,9 +1,11 @@
 #pragma once
 // The program's options: where the forecast service and the web site are,
-// and whether to run against the built-in demo service.
+// whether to run against the built-in demo service, where the per-user files
+// go and whether new bets are announced on the desktop.
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <string>
 
 struct TCommandLine {
@@ -14,11 +16,14 @@ struct TCommandLine {
     std::string serviceHost;  // host[:port]; the build's default unless --service-host
     std::string siteHost;     // the build's default unless --site-host
     bool demo = false;        // --demo: start the demo service and use it as the service host
+    QString dataDir;          // --data-dir: one folder for every per-user file; empty for the standard ones
+    bool notifications = true;  // false with --no-notifications
 };
 
 // Parses `arguments` (program name first) without side effects.
 TCommandLine ParseCommandLine(const QStringList& arguments);
 
-// For main(): prints help or version to stdout and exits 0, prints an error
-// to stderr and exits 2; otherwise returns the options to run with.
-TCommandLine ProcessCommandLine(const QStringList& arguments);
+// For main(), before any window exists: prints help or version to stdout
+// (exit code 0) or an error to stderr (exit code 2); nullopt when the
+// program should run with these options.
+std::optional<int> ReportCommandLine(const TCommandLine& options);

@@ -3,6 +3,8 @@
 #include "app/LocalFiles.h"
 
 #include <QHash>
+#include "app/RequestLog.h"
+
 #include <QNetworkCookie>
 #include <QNetworkCookieJar>
 #include <QUrl>
@@ -367,7 +369,8 @@ struct THttpClient::Impl {
 
     // Sends the request, reusing the kept connection when it goes to the same
     // host; a kept connection the server has meanwhile dropped is replaced once.
-    void Get(const TUrlParts& url, std::string& buffer)
+    // Returns the answer's status.
+    int Get(const TUrlParts& url, std::string& buffer)
     {
         wire.StartDeadline(deadline);
         const bool reuse = wire.IsOpen() && host == url.host && port == url.port;
@@ -397,6 +400,7 @@ struct THttpClient::Impl {
             wire.Close();
         if (ec)
             throw EHttpError(ReadFailure(wire, ec), 0, true);
+        return status;
     }
 
     void Open(const TUrlParts& url)
@@ -451,7 +455,7 @@ void THttpClient::GetText(std::string_view url, std::string& text)
 {
     std::string buffer;
     try {
-        d_->Get(SplitUrl(url), buffer);
+        LoggedRequest(url, [&] { return d_->Get(SplitUrl(url), buffer); });
     } catch (const EHttpError&) {
         if (!buffer.empty())
             text = std::move(buffer);
@@ -462,7 +466,7 @@ void THttpClient::GetText(std::string_view url, std::string& text)
 
 void THttpClient::GetBuffer(std::string_view url, std::string& buffer)
 {
-    d_->Get(SplitUrl(url), buffer);
+    LoggedRequest(url, [&] { return d_->Get(SplitUrl(url), buffer); });
 }
 
 void THttpClient::Disconnect() { d_->wire.Close(); }

@@ -6,6 +6,7 @@
 #include "app/TaggedText.h"
 #include "app/Unit1.h"
 #include "ui/MatchGridColumns.h"
+#include "toolkit/Logging.h"
 
 #include <QCoreApplication>
 #include <QScopedValueRollback>
@@ -89,6 +90,7 @@ void TForm1::FillLiveMatches(std::string_view body)
     const bool cut = AddListRows(body, [this](std::string_view record) { AddLiveMatch(record); });
     LG->EndUpdate();
     lcount->SetCaption(CountCaption(LG->RowCount(), cut));
+    qCDebug(lcLive, "live list: %d matches, %d recommended bets so far", LG->RowCount(), LGG->RowCount());
 }
 
 void TForm1::AddLiveMatch(std::string_view record)

@@ -192,8 +192,8 @@ void TForm1::ShowTeamLogos(std::string_view stat)
     std::optional<std::string> bytes[2];
     try {
         Requests->Run(QStringLiteral("Loading the team logos\u2026"), [&] {
-            bytes[0] = DownloadToFile(*HttpClient1, home, LocalFile("1.png"), fallback);
-            bytes[1] = DownloadToFile(*HttpClient1, away, LocalFile("2.png"), fallback);
+            bytes[0] = DownloadToFile(*HttpClient1, home, folders_.LogoFile(1), fallback);
+            bytes[1] = DownloadToFile(*HttpClient1, away, folders_.LogoFile(2), fallback);
         });
     } catch (const EHttpError&) {
         return;  // the window closes: the old files and pictures stay

@@ -3,6 +3,8 @@
 #include "app/Unit1.h"
 #include "ui/MatchGridColumns.h"
 
+#include "toolkit/Logging.h"
+
 namespace {
 constexpr TColor kNewBet = 0x00FF00;
 }  // namespace
@@ -13,7 +15,10 @@ void TForm1::CheckRecommendedBet(int row)
     if (bet.isEmpty() || ListBox1->IndexOf(bet) >= 0)
         return;
     ListBox1->Add(bet);
+    qCDebug(lcLive) << "new recommended bet for match" << LG->Cells(0, row);
     PlaySound("zvuk1");
+    if (NotifyBet)
+        NotifyBet(bet, LG->Cells(lgHome, row) + QStringLiteral(" – ") + LG->Cells(lgAway, row));
     LG->Cell(lgBet, row).SetColor(kNewBet);
     CopyLiveRowToBets(row);
 }

@@ -4,17 +4,20 @@
 #include "app/ServiceMessages.h"
 #include "app/SoundCues.h"
 #include "app/TaggedText.h"
+#include "app/WindowPlacement.h"
 #include "toolkit/CodePage.h"
 #include "toolkit/Dialogs.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QTimer>
 
-TForm1::TForm1(const TServiceUrls& urls, QWidget* parent)
+TForm1::TForm1(const TServiceUrls& urls, const TUserFolders& folders, QWidget* parent)
     : TForm1Definition(parent),
       HttpClient1(new THttpClient(this)),
       Requests(new TRequestRunner(this, Page)),
-      urls_(urls)
+      urls_(urls),
+      folders_(folders)
 {
     HttpClient1->setObjectName(QStringLiteral("HttpClient1"));
     HttpClient1->SetAbort(&Requests->AbortSwitch());
@@ -59,14 +62,9 @@ void TForm1::FormCreate()
     LiveCountdown = 60;
 }
 
-QString TForm1::LocalFile(const char* name)
-{
-    return QString::fromLatin1(name);
-}
-
 void TForm1::LoadSavedCredentials()
 {
-    const auto lines = ReadCredentialsFile(LocalFile(kCredentialsFile));
+    const auto lines = ReadCredentialsFile(folders_.CredentialsFile());
     if (!lines)
         return;
     zap->SetChecked(true);
@@ -79,10 +77,10 @@ void TForm1::LoadSavedCredentials()
 
 void TForm1::SaveCredentials()
 {
-    const QString error = WriteCredentialsFile(LocalFile(kCredentialsFile), SessionLogin, SessionPassword);
+    const QString error = WriteCredentialsFile(folders_.CredentialsFile(), SessionLogin, SessionPassword);
     if (!error.isEmpty())
         ShowMessage(QStringLiteral("The login could not be remembered in \"%1\": %2")
-                        .arg(LocalFile(kCredentialsFile), error),
+                        .arg(folders_.CredentialsFile(), error),
                     mkError);
 }
 
@@ -92,10 +90,10 @@ void TForm1::RememberOrForgetCredentials()
         SaveCredentials();
         return;
     }
-    const QString error = DeleteCredentialsFile(LocalFile(kCredentialsFile));
+    const QString error = DeleteCredentialsFile(folders_.CredentialsFile());
     if (!error.isEmpty())
         ShowMessage(QStringLiteral("The remembered login could not be deleted from \"%1\": %2")
-                        .arg(LocalFile(kCredentialsFile), error),
+                        .arg(folders_.CredentialsFile(), error),
                     mkError);
 }
 
@@ -175,6 +173,8 @@ void TForm1::EnterLoggedInState(std::string_view body)
         return;  // the window closed while the lists loaded
     Timer1->SetEnabled(true);
     skSkinForm1->SetSizeable(true);
+    if (!folders_.SettingsFile().isEmpty())
+        RestoreWindowPlacement(folders_.SettingsFile(), *this);
     for (int i : {pgStats, pgLive, pgReport})
         Page->Pages(i)->SetTabVisible(true);
     Page->Pages(pgAbout)->SetTabVisible(false);
@@ -184,9 +184,23 @@ void TForm1::EnterLoggedInState(std::string_view body)
 
 void TForm1::closeEvent(QCloseEvent* e)
 {
+    if (loggedIn_ && !folders_.SettingsFile().isEmpty())
+        SaveWindowPlacement(folders_.SettingsFile(), *this);
     // A request still waiting ends now; its caller stops without a word.
     Requests->Abort();
     SessionLogin.clear();
     SessionPassword.clear();
     TForm1Definition::closeEvent(e);
+}
+
+void TForm1::keyPressEvent(QKeyEvent* e)
+{
+    // Enter in the login fields is a press of LOGIN; the fields leave the key to the window.
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    const QWidget* focus = focusWidget();
+    if (enter && !e->isAutoRepeat() && !loggedIn_ && (focus == loginedit || focus == passedit)) {
+        skSkinXFormButton1->Click();
+        return;
+    }
+    TForm1Definition::keyPressEvent(e);
 }

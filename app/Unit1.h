@@ -5,6 +5,7 @@
 #include "app/HttpClient1.h"
 #include "app/RequestRunner.h"
 #include "app/ServiceUrls.h"
+#include "app/UserFolders.h"
 #include "app/VersionGate.h"
 #include "ui/Form1Definition.h"
 
@@ -18,15 +19,13 @@ public:
     // Page indices of `Page`.
     enum { pgAbout, pgStats, pgLive, pgRadar, pgReport };
 
-    static constexpr const char* kCredentialsFile = "log.log";
-    // Where the program keeps its file `name` (the credentials, the logo cache).
-    static QString LocalFile(const char* name);
-
-    // Builds the whole window, then puts it into the logged-out state.
-    explicit TForm1(const TServiceUrls& urls, QWidget* parent = nullptr);
+    // Builds the whole window, then puts it into the logged-out state. The
+    // credentials and logo files live in `folders` (by default the current directory).
+    explicit TForm1(const TServiceUrls& urls, const TUserFolders& folders = {}, QWidget* parent = nullptr);
     ~TForm1() override;
 
     const TServiceUrls& Urls() const { return urls_; }
+    const TUserFolders& Folders() const { return folders_; }
     THttpClient* HttpClient1;
     // Every request of the window waits through it, so the window stays painted.
     TRequestRunner* Requests;
@@ -79,10 +78,13 @@ public:
     // What the login calls outside the window; tests watch or replace them.
     // ProbeVersion is called on the GUI thread and waits through Requests.
     std::function<void(std::string_view name)> PlaySound;
+    // Announces a new recommended bet on the desktop; none when empty.
+    std::function<void(const QString& bet, const QString& match)> NotifyBet;
     std::function<TMarkerState(const std::string& url, std::string* reason)> ProbeVersion;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     bool PassVersionGate();
@@ -109,6 +111,7 @@ private:
     void MarkQuarters(int row, std::string_view record);
 
     TServiceUrls urls_;
+    TUserFolders folders_;
     bool loggedIn_ = false;
     // A tick may run pending messages; these keep ticks and live refreshes from nesting.
     bool ticking_ = false;

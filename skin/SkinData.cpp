@@ -1,5 +1,7 @@
 #include "skin/SkinData.h"
 
+#include "toolkit/Logging.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -257,6 +259,10 @@ void TskSkinData::LoadCompressedStoredSkin(const TskCompressedStoredSkin* stored
     // However the load ends, holders that dropped their definitions on the
     // begin message must hear the end of the change.
     auto finish = [this](bool loaded) {
+        if (loaded)
+            qCDebug(lcSkin, "stored skin loaded");
+        else
+            qCWarning(lcSkin, "the stored skin could not be read; the built-in look is drawn");
         if (!loaded)
             ClearAll();
         isEmpty_ = !loaded;

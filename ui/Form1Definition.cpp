@@ -192,9 +192,10 @@ void TForm1Definition::CreateAboutPage()
     Image1->SetStretch(true);
     Image1->SetPicture(LoadResourceImage(QStringLiteral("ABOUT")));
 
-    // Only the button and the check box take no focus: Tab goes login -> password.
     skSkinXFormButton1 = NewButton(page, "skSkinXFormButton1", QRect(672, 456, 177, 25), alNone,
                                    QStringLiteral("LOGIN"));
+    // Logging in must work from the keyboard alone: LOGIN takes the focus, unlike the other buttons.
+    skSkinXFormButton1->SetCanFocused(true);
 
     const TFontDesc stdFont{QStringLiteral("MS Sans Serif"), -11, 0, clWindowText};
     skSkinStdLabel1 = Placed(new TskSkinStdLabel(page), "skSkinStdLabel1", QRect(600, 264, 36, 13), alNone);
@@ -220,16 +221,18 @@ void TForm1Definition::CreateAboutPage()
     passedit->setCursor(StockCursor(crIBeam));
     passedit->SetDefaultFont(Arial(14, 0, clWindowText));
     passedit->SetDefaultColor(clWindow);
-    QWidget::setTabOrder(loginedit, passedit);
     loginedit->setFocus();
 
     zap = Placed(new TskSkinCheckRadioBox(page), "zap", QRect(600, 408, 97, 25), alNone);
     zap->SetSkinData(skSkinData1);
     zap->SetCaption(QStringLiteral("Запомнить"));
-    zap->SetCanFocused(false);
+    zap->SetCanFocused(true);
     zap->SetFlat(true);
     zap->setCursor(StockCursor(crHandPoint));
     zap->SetDefaultFont(Arial(14, 0, clWindowText));
+    QWidget::setTabOrder(loginedit, passedit);
+    QWidget::setTabOrder(passedit, zap);
+    QWidget::setTabOrder(zap, skSkinXFormButton1);
 
     skSkinShadowLabel1 = Placed(new TskSkinShadowLabel(page), "skSkinShadowLabel1", QRect(896, 216, 87, 19), alNone);
     skSkinShadowLabel1->SetSkinData(skSkinData1);

@@ -84,6 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
                    HOOPLINE_SITE_HOST, false},
         OptionCase{"both_hosts_and_demo", {"--service-host=svc", "--site-host", "www.x", "--demo"}, A::Run, "svc",
                    "www.x", true},
+        OptionCase{"toolkit_options_left_to_the_gui", {"-platform", "xcb", "-reverse", "--demo"}, A::Run,
+                   HOOPLINE_SERVICE_HOST, HOOPLINE_SITE_HOST, true},
         OptionCase{"port_out_of_range", {"--service-host", "h:70000"}, A::Error, "", "", false},
         OptionCase{"empty_port", {"--service-host", "h:"}, A::Error, "", "", false},
         OptionCase{"site_with_path", {"--site-host", "www.x/down"}, A::Error, "", "", false},

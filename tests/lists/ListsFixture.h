@@ -38,6 +38,7 @@ protected:
         WindowTest::SetUp();
         form = std::make_unique<TForm1>(TServiceUrls(demo.Host(), "www.hoopline.test"));
         form->PlaySound = [this](std::string_view name) { sounds.emplace_back(name); };
+        form->NotifyBet = [this](const QString& bet, const QString& match) { notices.append({bet, match}); };
         form->SessionLogin = form->SessionPassword = "demo";
     }
 
@@ -53,4 +54,5 @@ protected:
     }
 
     std::vector<std::string> sounds;
+    QList<std::pair<QString, QString>> notices;  // desktop notices: bet, match
 };

@@ -51,6 +51,10 @@ TEST_P(RecommendedBetTest, EachTextIsAnnouncedOnce)
     EXPECT_EQ(seen, c.seen);
     EXPECT_EQ(copied, c.copiedIds);
     EXPECT_EQ(sounds, std::vector<std::string>(std::size_t(c.seen.size()), "zvuk1"));
+    QStringList noticed;
+    for (const auto& notice : notices)
+        noticed.append(notice.first);
+    EXPECT_EQ(noticed, c.seen) << "a desktop notice goes with each chime";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -91,4 +95,14 @@ TEST_F(ListsTest, BetsGridGetsThePlainRowOnly)
     EXPECT_EQ(lgg.Cell(10, 0).Hint(), "");
     EXPECT_EQ(lgg.Cell(9, 0).Hint(), "");
     EXPECT_NE(lgg.Cell(18, 0).Color(), kLime);
+}
+
+TEST_F(ListsTest, DesktopNoticeNamesTheMatch)
+{
+    ScriptLive(Document({Match(Tag("id", "5") + Tag("home", "Zadar Titans") + Tag("away", "Rijeka Dragons")
+                               + Tag("rb", "Total over 155"))}));
+    form->LoadLiveMatches();
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_EQ(notices[0].first, "Total over 155");
+    EXPECT_EQ(notices[0].second, QStringLiteral("Zadar Titans – Rijeka Dragons"));
 }

@@ -1,6 +1,6 @@
 #pragma once
 // A main window against the in-process demo service, run in a temporary
-// current directory, with message boxes and the shell recorded instead of shown.
+// current directory (where its files go unless `folders` says otherwise), with message boxes and the shell recorded instead of shown.
 #include "app/Unit1.h"
 #include "demo/DemoService.h"
 #include "toolkit/Dialogs.h"
@@ -48,7 +48,8 @@ protected:
     TForm1& Open(const std::string& serviceHost = {})
     {
         form = std::make_unique<TForm1>(TServiceUrls(serviceHost.empty() ? demo.Host() : serviceHost,
-                                                     "www.hoopline.test"));
+                                                     "www.hoopline.test"),
+                                        folders);
         form->PlaySound = [](std::string_view) {};
         form->show();
         return *form;
@@ -87,6 +88,7 @@ protected:
     }
 
     TDemoService demo;
+    TUserFolders folders;  // the current directory, no settings, unless a test says otherwise
     std::unique_ptr<TForm1> form;
     QStringList messages;
     QStringList opened;

@@ -257,6 +257,34 @@ QImage Basketball(int size, double seamWidth)
         .convertToFormat(QImage::Format_ARGB32);
 }
 
+QByteArray BasketballSvg(int size, double seamWidth)
+{
+    // The geometry of DrawBasketball, written out instead of painted.
+    const double c = size / 2.0, r = c - 0.6, seam = seamWidth;
+    const auto n = [](double v) { return QByteArray::number(v, 'f', 2); };
+    QByteArray svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + QByteArray::number(size)
+                     + "\" height=\"" + QByteArray::number(size) + "\" viewBox=\"0 0 " + QByteArray::number(size)
+                     + " " + QByteArray::number(size) + "\">\n";
+    svg += "  <defs>\n    <radialGradient id=\"skin\" gradientUnits=\"userSpaceOnUse\" cx=\"" + n(c - r * 0.35)
+           + "\" cy=\"" + n(c - r * 0.4) + "\" r=\"" + n(r * 1.4) + "\">\n"
+           "      <stop offset=\"0\" stop-color=\"#ffbe6e\"/>\n"
+           "      <stop offset=\"0.45\" stop-color=\"#f07819\"/>\n"
+           "      <stop offset=\"1\" stop-color=\"#a03c00\"/>\n    </radialGradient>\n";
+    svg += "    <clipPath id=\"ball\"><circle cx=\"" + n(c) + "\" cy=\"" + n(c) + "\" r=\"" + n(r)
+           + "\"/></clipPath>\n  </defs>\n";
+    svg += "  <circle cx=\"" + n(c) + "\" cy=\"" + n(c) + "\" r=\"" + n(r) + "\" fill=\"url(#skin)\"/>\n";
+    svg += "  <g clip-path=\"url(#ball)\" fill=\"none\" stroke=\"#0f0a05\" stroke-width=\"" + n(seam) + "\">\n";
+    svg += "    <line x1=\"" + n(c) + "\" y1=\"" + n(c - r) + "\" x2=\"" + n(c) + "\" y2=\"" + n(c + r) + "\"/>\n";
+    svg += "    <line x1=\"" + n(c - r) + "\" y1=\"" + n(c) + "\" x2=\"" + n(c + r) + "\" y2=\"" + n(c) + "\"/>\n";
+    for (const double dx : {-1.25, 1.25})
+        svg += "    <ellipse cx=\"" + n(c + r * dx) + "\" cy=\"" + n(c) + "\" rx=\"" + n(r * 0.9) + "\" ry=\""
+               + n(r * 1.1) + "\"/>\n";
+    svg += "  </g>\n";
+    svg += "  <circle cx=\"" + n(c) + "\" cy=\"" + n(c) + "\" r=\"" + n(r - seam * 0.4)
+           + "\" fill=\"none\" stroke=\"#461900\" stroke-width=\"" + n(seam * 0.8) + "\"/>\n</svg>\n";
+    return svg;
+}
+
 QImage TabIconStrip()
 {
     const auto painters = TabIconPainters();

@@ -12,6 +12,8 @@ class QPointF;
 // Artwork.cpp
 void DrawBasketball(QPainter& p, const QPointF& centre, double radius, double seamWidth);
 QImage Basketball(int size, double seamWidth);
+// The same ball as scalable vector text, for desktops that draw the icon at any size.
+QByteArray BasketballSvg(int size, double seamWidth);
 QImage TabIconStrip();
 QImage HeaderGlyph(int which);   // 0 check, 1 flag, 2 video, 3 arrow
 QImage Cursor(const QString& name, QPoint& hotSpot);

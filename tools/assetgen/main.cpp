@@ -54,10 +54,15 @@ bool Generate(const QString& flags, const QDir& res, const QDir& hicolor)
     ok = ok && WriteBytes(res.filePath("wave/ZVUK2.wav"), LoginWave());
     const std::vector<QImage> icons = {Basketball(16, 1.3), Basketball(32, 2.0), Basketball(48, 2.6)};
     ok = ok && WriteBytes(res.filePath("icon/MAINICON.ico"), IconFile(icons));
-    for (const QImage& icon : icons) {
+    // The desktop wants the larger sizes too; the seams grow more slowly than the ball.
+    std::vector<QImage> desktopIcons = icons;
+    for (const auto& [size, seam] : {std::pair{64, 3.2}, std::pair{128, 5.0}, std::pair{256, 8.0}})
+        desktopIcons.push_back(Basketball(size, seam));
+    for (const QImage& icon : desktopIcons) {
         const QString size = QStringLiteral("%1x%1").arg(icon.width());
         ok = ok && WriteImage(hicolor.filePath(size + "/apps/hoopline.png"), icon, "png");
     }
+    ok = ok && WriteBytes(hicolor.filePath("scalable/apps/hoopline.svg"), BasketballSvg(256, 8.0));
     for (const QString& name : CursorNames()) {
         QPoint hot;
         const QImage cursor = Cursor(name, hot);
