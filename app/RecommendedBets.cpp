@@ -11,8 +11,9 @@ constexpr TColor kNewBet = 0x00FF00;
 void TForm1::CheckRecommendedBet(int row)
 {
     const QString bet = LG->Cells(kBetColumn, row);
-    if (bet.isEmpty() || ListBox1->IndexOf(bet) >= 0)
+    if (bet.isEmpty() || seenBets_.contains(bet))
         return;
+    seenBets_.insert(bet);
     ListBox1->Add(bet);
     PlaySound("zvuk1");
     LG->Cell(kBetColumn, row).SetColor(kNewBet);

@@ -7,6 +7,8 @@
 #include "app/VersionGate.h"
 #include "ui/Form1Definition.h"
 
+#include <QSet>
+#include <QString>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -92,6 +94,8 @@ private:
 
     TServiceUrls urls_;
     bool loggedIn_ = false;
+    // The texts of ListBox1, hashed: a refresh looks every row up in them.
+    QSet<QString> seenBets_;
     // A tick may run pending messages; these keep ticks and live refreshes from nesting.
     bool ticking_ = false;
     bool liveRefreshing_ = false;
