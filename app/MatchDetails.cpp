@@ -120,6 +120,7 @@ bool TForm1::ShowMatchDetails(TDataGrid* grid, int row)
         ShowMessage(QString::fromStdString(e.what()), mkError);
         return false;
     }
+    StatPrompt->hide();
     const QString odds1 = grid->Cells(kOdds1Col, row);
     const QString odds2 = grid->Cells(kOdds2Col, row);
     const std::string_view stat = ExtractElement(body, "stat");
