@@ -1,5 +1,6 @@
 #include "app/Unit1.h"
 
+#include "app/ColumnWidths.h"
 #include "app/Credentials.h"
 #include "app/SoundCues.h"
 #include "app/TaggedText.h"
@@ -27,6 +28,7 @@ TForm1::TForm1(const TServiceUrls& urls, QWidget* parent)
     RG->OnCellDblClick = [this](QObject* s, int c, int r) { RGCellDblClick(s, c, r); };
     for (TDataGrid* grid : {LG, LGG})
         grid->OnCellDblClick = [this](QObject* s, int c, int r) { LGCellDblClick(s, c, r); };
+    RememberColumnWidths();
 
     FormCreate();
 }
@@ -35,6 +37,18 @@ TForm1::~TForm1()
 {
     SessionLogin.clear();
     SessionPassword.clear();
+}
+
+void TForm1::RememberColumnWidths()
+{
+    QSettings settings;
+    for (TDataGrid* grid : findChildren<TDataGrid*>()) {
+        ColumnWidths::Restore(*grid, settings);
+        grid->OnColumnResizedByUser = [grid](QObject*, int col) {
+            QSettings changed;
+            ColumnWidths::Save(*grid, col, changed);
+        };
+    }
 }
 
 void TForm1::FormCreate()

@@ -82,6 +82,8 @@ private:
     void EnterLoggedInState(std::string_view body);
     void RememberOrForgetCredentials();
     void ShowServiceUnreachable(const std::string& reason);
+    // Gives the grids the column widths the user set in earlier runs and keeps each new one.
+    void RememberColumnWidths();
 
     // Parts of the statistics view.
     void ClearMatchDetails();
