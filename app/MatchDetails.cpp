@@ -130,6 +130,7 @@ bool TForm1::ShowMatchDetails(TDataGrid* grid, int row)
         ShowRequestFailure(QStringLiteral("Loading the statistics of match ") + FromAnsi(id), e);
         return false;
     }
+    StatPrompt->hide();
     FillMatchDetails(body, grid->Cells(kOdds1Col, row), grid->Cells(kOdds2Col, row));
     FillBookmakerLines(id);
     return true;

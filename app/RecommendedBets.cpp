@@ -12,8 +12,9 @@ constexpr TColor kNewBet = 0x00FF00;
 void TForm1::CheckRecommendedBet(int row)
 {
     const QString bet = LG->Cells(lgBet, row);
-    if (bet.isEmpty() || ListBox1->IndexOf(bet) >= 0)
+    if (bet.isEmpty() || seenBets_.contains(bet))
         return;
+    seenBets_.insert(bet);
     ListBox1->Add(bet);
     qCDebug(lcLive) << "new recommended bet for match" << LG->Cells(0, row);
     PlaySound("zvuk1");

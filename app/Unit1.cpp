@@ -1,5 +1,6 @@
 #include "app/Unit1.h"
 
+#include "app/ColumnWidths.h"
 #include "app/Credentials.h"
 #include "app/ServiceMessages.h"
 #include "app/SoundCues.h"
@@ -42,6 +43,7 @@ TForm1::TForm1(const TServiceUrls& urls, const TUserFolders& folders, QWidget* p
     RG->OnCellDblClick = [this](QObject* s, int c, int r) { RGCellDblClick(s, c, r); };
     for (TDataGrid* grid : {LG, LGG})
         grid->OnCellDblClick = [this](QObject* s, int c, int r) { LGCellDblClick(s, c, r); };
+    RememberColumnWidths();
 
     FormCreate();
 }
@@ -50,6 +52,18 @@ TForm1::~TForm1()
 {
     SessionLogin.clear();
     SessionPassword.clear();
+}
+
+void TForm1::RememberColumnWidths()
+{
+    QSettings settings;
+    for (TDataGrid* grid : findChildren<TDataGrid*>()) {
+        ColumnWidths::Restore(*grid, settings);
+        grid->OnColumnResizedByUser = [grid](QObject*, int col) {
+            QSettings changed;
+            ColumnWidths::Save(*grid, col, changed);
+        };
+    }
 }
 
 void TForm1::FormCreate()

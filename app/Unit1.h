@@ -9,6 +9,8 @@
 #include "app/VersionGate.h"
 #include "ui/Form1Definition.h"
 
+#include <QSet>
+#include <QString>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -100,6 +102,8 @@ private:
     void UpdateLiveNotice();
     // A tick that fell due while a request waited runs once the request's step is done.
     void RunHeldTick();
+    // Gives the grids the column widths the user set in earlier runs and keeps each new one.
+    void RememberColumnWidths();
 
     // Parts of the statistics view.
     void ClearMatchDetails();
@@ -113,6 +117,8 @@ private:
     TServiceUrls urls_;
     TUserFolders folders_;
     bool loggedIn_ = false;
+    // The texts of ListBox1, hashed: a refresh looks every row up in them.
+    QSet<QString> seenBets_;
     // A tick may run pending messages; these keep ticks and live refreshes from nesting.
     bool ticking_ = false;
     bool liveRefreshing_ = false;

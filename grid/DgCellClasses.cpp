@@ -228,11 +228,10 @@ public:
 
     void Append(int count, TColor color, TFontStyles style) override
     {
-        const std::size_t first = cells_.size();
-        cells_.resize(first + std::size_t(count));
-        for (std::size_t i = first; i < cells_.size(); ++i) {
-            cells_[i].Color = color;
-            cells_[i].FontStyle = style;
+        for (int i = 0; i < count; ++i) {
+            Cell& cell = cells_.emplace_back();
+            cell.Color = color;
+            cell.FontStyle = style;
         }
     }
     void Insert(int row, TColor color, TFontStyles style) override

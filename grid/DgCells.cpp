@@ -170,6 +170,16 @@ TCell TCells::Cell(int col, int row)
     return TCell(this, col, row);
 }
 
+void TCells::SetString(int col, int row, const QString& value)
+{
+    lookupCol_ = col;
+    lookupRow_ = row;
+    TCellList& list = Column(col);
+    list.SetAsString(row, value);
+    if (!(list.Base(row).State & cfQuiet))
+        Report(col, row);
+}
+
 void TCells::RememberSort(int col, bool ascending)
 {
     sortColumn_ = col;

@@ -203,6 +203,9 @@ public:
     // Looks a cell up (recorded as the most recent lookup); raises EListError
     // for a row outside the store.
     TCell Cell(int col, int row);
+    // Cell(col, row).SetAsString(value) for a cell known to exist: the
+    // fill path of every list, spared the handle and the second row check.
+    void SetString(int col, int row, const QString& value);
     int LookupCol() const { return lookupCol_; }
     int LookupRow() const { return lookupRow_; }
 

@@ -375,6 +375,9 @@ public:
     std::function<void(QObject* Sender, int ACol)> OnHeaderDblClick;
     std::function<void(QObject* Sender)> OnMouseEnter;
     std::function<void(QObject* Sender)> OnMouseLeave;
+    // The user gave column ACol a new width: a header border dragged, or a
+    // double click on it that fitted the column to its content.
+    std::function<void(QObject* Sender, int ACol)> OnColumnResizedByUser;
 
     // --- editing and other machinery (fired by the check-box toggle only) ----
     std::function<void(QObject* Sender, int ACol, int ARow, const QString& Value)> OnAfterEdit;
@@ -418,6 +421,10 @@ protected:
     void PaintOverlay(QPainter& painter) override;
     bool focusNextPrevChild(bool next) override;
     bool viewportEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void HorzScrolled(int oldPos, int newPos) override;
+    void VertScrolled(int oldPos, int newPos) override;
 
 private:
     enum class THintMode { None, Header, TextFit, Cell };
@@ -425,6 +432,8 @@ private:
     void UpdateHover(const QPoint& p);
     void ShowHint(const QString& text, const QPoint& clientPos, int maxWidth);
     void HideHint();
+    // The hint no longer matches what lies under the pointer: hidden until the pointer moves again.
+    void DropHover();
     void DrawResizeLines();
     void KeyVertical(int key);
     void KeyHorizontal(bool right);

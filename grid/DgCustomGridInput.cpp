@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QWindow>
 #include <algorithm>
 
 // ===========================================================================
@@ -64,6 +65,10 @@ void TDgCustomGrid::ShowHint(const QString& text, const QPoint& clientPos, int m
     hint_->resize(bounds.width() + 8, bounds.height() + 6);
     hint_->move(viewport()->mapToGlobal(clientPos));
     hint_->show();
+    // X11 only makes the window transparent when the flag changes on a mapped window:
+    // without this the server hands the clicks over the cell to the hint.
+    hint_->windowHandle()->setFlag(Qt::WindowTransparentForInput, false);
+    hint_->windowHandle()->setFlag(Qt::WindowTransparentForInput, true);
 }
 
 void TDgCustomGrid::HideHint()
@@ -71,6 +76,13 @@ void TDgCustomGrid::HideHint()
     if (hint_)
         hint_->hide();
     hintMode_ = THintMode::None;
+}
+
+void TDgCustomGrid::DropHover()
+{
+    HideHint();
+    hoverCell_ = QPoint(-2, -2);
+    hoverHeader_ = -1;
 }
 
 void TDgCustomGrid::UpdateHover(const QPoint& p)
@@ -241,6 +253,8 @@ void TDgCustomGrid::mouseReleaseEvent(QMouseEvent* event)
         DrawResizeLines();
         resizeColumn_ = -1;
         column->SetWidth(column->Width() + resizeDelta_);
+        if (resizeDelta_ != 0 && OnColumnResizedByUser)
+            OnColumnResizedByUser(this, column->Index());
         return;
     }
     if (pressedHeader_ >= 0) {
@@ -268,6 +282,8 @@ void TDgCustomGrid::mouseDoubleClickEvent(QMouseEvent* event)
         const int handle = ResizeHandleAt(p);
         if (handle >= 0) {
             FitColumnToContent(handle);
+            if (OnColumnResizedByUser)
+                OnColumnResizedByUser(this, handle);
             return;
         }
         const int col = ColumnAt(p.x());
@@ -342,12 +358,10 @@ bool TDgCustomGrid::viewportEvent(QEvent* event)
             OnMouseEnter(this);
         break;
     case QEvent::Leave:
-        // A hint shown over the cell may take the pointer for a moment; it has not left the grid.
+        // Mapping the hint under the pointer takes the pointer for a moment; it has not left the grid.
         if (hint_ && hint_->isVisible() && viewport()->rect().contains(viewport()->mapFromGlobal(QCursor::pos())))
             break;
-        HideHint();
-        hoverCell_ = QPoint(-2, -2);
-        hoverHeader_ = -1;
+        DropHover();
         if (OnMouseLeave)
             OnMouseLeave(this);
         break;
@@ -355,6 +369,31 @@ bool TDgCustomGrid::viewportEvent(QEvent* event)
         break;
     }
     return TDgCustomGridControl::viewportEvent(event);
+}
+
+void TDgCustomGrid::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        DropHover();
+    TDgCustomGridControl::changeEvent(event);
+}
+
+void TDgCustomGrid::hideEvent(QHideEvent* event)
+{
+    DropHover();
+    TDgCustomGridControl::hideEvent(event);
+}
+
+void TDgCustomGrid::HorzScrolled(int oldPos, int newPos)
+{
+    DropHover();
+    TDgCustomGridControl::HorzScrolled(oldPos, newPos);
+}
+
+void TDgCustomGrid::VertScrolled(int oldPos, int newPos)
+{
+    DropHover();
+    TDgCustomGridControl::VertScrolled(oldPos, newPos);
 }
 
 void TDgCustomGrid::focusOutEvent(QFocusEvent* event)

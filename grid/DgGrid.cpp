@@ -46,12 +46,12 @@ void TDataGrid::ColumnChanged(TDgCustomColumn* column, TColumnChange change, std
 
 // --- rows -----------------------------------------------------------------------------
 
-std::vector<TCells::TNewCell> TDataGrid::NewCellValues() const
+const std::vector<TCells::TNewCell>& TDataGrid::NewCellValues()
 {
-    std::vector<TCells::TNewCell> values(std::size_t(columns_.Count()));
+    newCells_.resize(std::size_t(columns_.Count()));
     for (int c = 0; c < columns_.Count(); ++c)
-        values[std::size_t(c)] = {columns_[c]->Color(), columns_[c]->Font().Style};
-    return values;
+        newCells_[std::size_t(c)] = {columns_[c]->Color(), columns_[c]->Font().Style};
+    return newCells_;
 }
 
 void TDataGrid::ApplyDefaultValues(int firstRow, int lastRow)
@@ -187,7 +187,7 @@ void TDataGrid::SetCells(int col, int row, const QString& value)
 {
     if (col < 0 || col >= columns_.Count() || row < 0 || row >= RowCount())
         return;
-    cells_->Cell(col, row).SetAsString(value);
+    cells_->SetString(col, row, value);
 }
 
 TCell TDataGrid::Cell(int col, int row)

@@ -71,10 +71,12 @@ protected:
 
 private:
     void CellChanged(int col, int row);
-    std::vector<TCells::TNewCell> NewCellValues() const;
+    // The new cells' colours and styles, in a buffer kept for the next row.
+    const std::vector<TCells::TNewCell>& NewCellValues();
     void ApplyDefaultValues(int firstRow, int lastRow);
     std::vector<int> SortedOrder(TDgCustomColumn* column, bool ascending);
 
     std::unique_ptr<TCells> cells_;
+    std::vector<TCells::TNewCell> newCells_;
     int startRowCount_ = 0;
 };

@@ -264,6 +264,11 @@ void TForm1Definition::CreateStatsPage()
     CreateTeams(StatPanel);
     CreateFormStrips(StatPanel);
     CreateStatPages(StatPanel);
+
+    // Until the first match is opened the view is a page of empty boxes.
+    StatPrompt = new TPromptLabel(QStringLiteral("Double-click a match to see its statistics"), StatPanel);
+    StatPrompt->setObjectName(QStringLiteral("StatPrompt"));
+    StatPrompt->setFont(page->font());
 }
 
 void TForm1Definition::CreateMatchHeader(QWidget* parent)

@@ -10,6 +10,7 @@
 #include "toolkit/Image.h"
 #include "toolkit/ImageList.h"
 #include "toolkit/ListBox.h"
+#include "toolkit/PromptLabel.h"
 #include "toolkit/Timer.h"
 
 #include <QWidget>
@@ -70,6 +71,7 @@ public:
     // ---- Stats: statistics of one match ----
     TskSkinPanel* skSkinPanel2;
     TskSkinPanel* StatPanel;
+    TPromptLabel* StatPrompt;  // over the view until the first match is opened
     TskSkinPanel* skSkinPanel5;
     TDataGrid* MatchGrid;
     TskSkinPanel* skSkinPanel6;

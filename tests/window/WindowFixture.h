@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -19,6 +20,9 @@ protected:
         oldDir_ = QDir::currentPath();
         ASSERT_TRUE(dir_.isValid());
         QDir::setCurrent(dir_.path());
+        // Remembered settings go to the temporary folder, never the user's own.
+        for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+            QSettings::setPath(format, QSettings::UserScope, dir_.path());
         SetMessageHook([this](const QString& text, TMsgKind) { messages.append(text); });
         SetShellHook([this](const QString& url) { opened.append(url); });
     }
