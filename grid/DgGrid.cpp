@@ -1,5 +1,7 @@
 #include "grid/DgGrid.h"
 
+#include "grid/DgAccessible.h"
+
 #include <array>
 #include <random>
 
@@ -85,6 +87,8 @@ int TDataGrid::AddRow(int count)
     }
     lastAddedRow_ = lastShownRow_ = RowCount() - 1;
     UpdateVertScrollBar();
+    if (updateCount_ == 0)
+        DgAccessibility::RowsInserted(this, oldCount, RowCount() - 1);
     if (OnDataChange)
         OnDataChange(this, dcAddRow, RowCount() - 1);
     return RowCount() - 1;
@@ -103,6 +107,8 @@ void TDataGrid::InsertRow(int index)
     SelectCell(selectedColumn_, selectedRow_ + 1);
     lastShownRow_ = std::max(lastShownRow_, index);
     UpdateVertScrollBar();
+    if (updateCount_ == 0)
+        DgAccessibility::RowsInserted(this, index, index);
     if (OnDataChange)
         OnDataChange(this, dcInsertRow, index);
 }
@@ -121,6 +127,7 @@ void TDataGrid::DeleteRow(int index)
         --cells_->RowRecord(record.ParentRow).ChildCount;
 
     const bool shown = record.Shown();
+    const int oldCount = RowCount();
     cells_->DeleteRow(index);
     if (shown) {
         if (firstShownRow_ > index)
@@ -139,6 +146,8 @@ void TDataGrid::DeleteRow(int index)
         selectedRow_ = lastShownRow_;
     }
     UpdateVertScrollBar();
+    if (updateCount_ == 0)
+        DgAccessibility::RowsRemoved(this, index, index + oldCount - RowCount() - 1);
     if (OnDataChange)
         OnDataChange(this, dcDeleteRow, index);
 }
@@ -154,6 +163,8 @@ void TDataGrid::ClearRows()
     InvalidateGrid();
     UpdateVertScrollBar();
     UpdateHorzScrollBar();
+    if (updateCount_ == 0)
+        DgAccessibility::Reset(this);
 }
 
 void TDataGrid::SetStartRowCount(int value)
@@ -197,6 +208,7 @@ void TDataGrid::CellChanged(int col, int row)
     if (updateCount_ > 0)
         return;
     InvalidateCell(col, row);
+    DgAccessibility::CellChanged(this, col, row);
     if (OnChange)
         OnChange(this, col, row);
 }
@@ -214,6 +226,7 @@ void TDataGrid::EndUpdate()
         return;
     InvalidateGrid();
     UpdateVertScrollBar();
+    DgAccessibility::Reset(this);
 }
 
 // --- sorting ------------------------------------------------------------------------------
@@ -388,6 +401,7 @@ void TDataGrid::SortColumn(TDgCustomColumn* column, bool ascending)
     }
     RecomputeShownBounds();
     InvalidateGrid();
+    DgAccessibility::Reset(this);
     if (OnAfterSort)
         OnAfterSort(this, col);
 }

@@ -1,5 +1,7 @@
 #include "skin/SkinCtrls.h"
 
+#include "skin/SkinAccessible.h"
+
 #include "toolkit/Align.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/ImageList.h"
@@ -11,6 +13,12 @@
 #include <QPainterPath>
 
 // ---- TskSkinProperties ----
+
+// Every skinned control can be found by screen readers.
+TskSkinProperties::TskSkinProperties()
+{
+    InstallSkinAccessibility();
+}
 
 void TskSkinProperties::SetSkinData(TskSkinData* data)
 {
@@ -769,6 +777,7 @@ void TskSkinCheckRadioBox::SetChecked(bool v)
     if (v)
         UncheckGroup();
     update();
+    SkinAccessibility::StateChanged(this);
     if (OnClick && (!radio_ || v))
         OnClick(this);
 }
@@ -780,6 +789,7 @@ void TskSkinCheckRadioBox::SetState(TCheckBoxState s)
     if (checked_)
         UncheckGroup();
     update();
+    SkinAccessibility::StateChanged(this);
     if (OnClick)
         OnClick(this);
 }

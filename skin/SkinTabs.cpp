@@ -1,5 +1,7 @@
 #include "skin/SkinTabs.h"
 
+#include "skin/SkinAccessible.h"
+
 #include "toolkit/Align.h"
 #include "toolkit/ImageList.h"
 
@@ -127,6 +129,7 @@ void TskSkinPageControl::SetActivePage(TskSkinCustomTabSheet* page)
     if (old)
         old->hide();
     update();
+    SkinAccessibility::PageChanged(this);
     if (OnChange)
         OnChange(this);
 }

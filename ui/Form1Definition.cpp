@@ -207,6 +207,7 @@ void TForm1Definition::CreateAboutPage()
     loginedit->SetDefaultFont(Arial(14, 0, clBlack));
     loginedit->SetDefaultColor(clWindow);
     loginedit->SetAlphaBlendValue(0);
+    loginedit->setAccessibleName(QStringLiteral("Login"));
 
     skSkinStdLabel2 = Placed(new TskSkinStdLabel(page), "skSkinStdLabel2", QRect(600, 336, 66, 13), alNone);
     skSkinStdLabel2->SetSkinData(skSkinData1);
@@ -219,6 +220,7 @@ void TForm1Definition::CreateAboutPage()
     passedit->setCursor(StockCursor(crIBeam));
     passedit->SetDefaultFont(Arial(14, 0, clWindowText));
     passedit->SetDefaultColor(clWindow);
+    passedit->setAccessibleName(QStringLiteral("Password"));
     QWidget::setTabOrder(loginedit, passedit);
     loginedit->setFocus();
 

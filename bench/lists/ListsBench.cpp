@@ -2,6 +2,11 @@
 // refresh that blocks the window after the network is done.
 #include "app/Unit1.h"
 
+#include <QAccessible>
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
+
 #include <benchmark/benchmark.h>
 #include <string>
 
@@ -86,3 +91,23 @@ static void BM_FillLineMatches(benchmark::State& state)
     benchmark::DoNotOptimize(form->RG->RowCount());
 }
 BENCHMARK(BM_FillLineMatches)->Arg(2000)->Unit(benchmark::kMillisecond);
+
+// A live refresh of the shown window with no screen reader (0) and with one
+// listening (1): the grid's reader notifications must cost nothing in the first.
+static void BM_LiveRefreshWithReader(benchmark::State& state)
+{
+    const std::string body = LiveDocument(500);
+    auto form = NewForm();
+    form->show();
+    const bool reader = state.range(0) != 0;
+    const auto previous = QAccessible::installUpdateHandler([](QAccessibleEvent*) {});
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(reader);
+    for (auto _ : state) {
+        form->LG->ClearRows();
+        form->FillLiveMatches(body);
+    }
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+    QAccessible::installUpdateHandler(previous);
+    benchmark::DoNotOptimize(form->LG->RowCount());
+}
+BENCHMARK(BM_LiveRefreshWithReader)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
