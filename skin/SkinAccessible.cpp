@@ -2,6 +2,7 @@
 
 #include "skin/SkinBoxCtrls.h"
 #include "skin/SkinCtrls.h"
+#include "skin/SkinMenus.h"
 #include "skin/SkinTabs.h"
 
 #include <QAccessibleWidget>
@@ -270,6 +271,120 @@ private:
     mutable QHash<const QWidget*, QAccessible::Id> tabs_;
 };
 
+// One item of an open menu level.
+class TskMenuItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    TskMenuItemAccessible(TskSkinPopupWindow* popup, int index) : popup_(popup), index_(index) {}
+
+    bool isValid() const override { return popup_ && index_ < popup_->ItemCount(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return popup_ ? popup_->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(popup_); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessible::Role role() const override
+    {
+        return isValid() && Item()->IsLine() ? QAccessible::Separator : QAccessible::MenuItem;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (!isValid() || Item()->IsLine())
+            return {};
+        if (t == QAccessible::Name)
+            return Words(Item()->MenuItem->Caption);
+        if (t == QAccessible::Accelerator)
+            return Item()->MenuItem->ShortCutText();
+        return {};
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        if (!isValid())
+            return s;
+        const TMenuItem& item = *Item()->MenuItem;
+        s.disabled = !item.Enabled;
+        s.focusable = Item()->Selectable();
+        s.focused = s.hotTracked = popup_->ActiveIndex() == index_;
+        s.checkable = item.Checked || item.RadioItem;
+        s.checked = item.Checked;
+        s.hasPopup = Item()->HasChildren();
+        s.invisible = !Item()->Visible;
+        return s;
+    }
+    QRect rect() const override
+    {
+        if (!isValid())
+            return {};
+        const QRect r = Item()->ItemRect;
+        return QRect(popup_->mapToGlobal(r.topLeft()), r.size());
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    }
+
+    QStringList actionNames() const override
+    {
+        return isValid() && Item()->Selectable() ? QStringList{pressAction()} : QStringList();
+    }
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction() && isValid() && Item()->Selectable())
+            popup_->ItemClick(index_);
+    }
+    QStringList keyBindingsForAction(const QString& name) const override
+    {
+        const QString shortcut = isValid() ? Item()->MenuItem->ShortCutText() : QString();
+        return name == pressAction() && !shortcut.isEmpty() ? QStringList{shortcut} : QStringList();
+    }
+
+    int Index() const { return index_; }
+
+private:
+    TskSkinMenuItem* Item() const { return popup_->Item(index_); }
+
+    QPointer<TskSkinPopupWindow> popup_;
+    int index_;
+};
+
+// An open menu level and its items.
+class TskPopupAccessible : public QAccessibleWidget {
+public:
+    explicit TskPopupAccessible(TskSkinPopupWindow* popup) : QAccessibleWidget(popup, QAccessible::PopupMenu) {}
+    ~TskPopupAccessible() override
+    {
+        for (const QAccessible::Id id : std::as_const(items_))
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    TskSkinPopupWindow* Popup() const { return static_cast<TskSkinPopupWindow*>(widget()); }
+
+    int childCount() const override { return Popup()->ItemCount(); }
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        if (const auto it = items_.constFind(index); it != items_.constEnd()) {
+            if (QAccessibleInterface* item = QAccessible::accessibleInterface(*it))
+                return item;
+        }
+        auto* item = new TskMenuItemAccessible(Popup(), index);
+        items_.insert(index, QAccessible::registerAccessibleInterface(item));
+        return item;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const auto* item = dynamic_cast<const TskMenuItemAccessible*>(child);
+        return item ? item->Index() : -1;
+    }
+
+private:
+    mutable QHash<int, QAccessible::Id> items_;
+};
+
 QAccessibleInterface* SkinFactory(const QString&, QObject* object)
 {
     auto* w = qobject_cast<QWidget*>(object);
@@ -288,6 +403,8 @@ QAccessibleInterface* SkinFactory(const QString&, QObject* object)
         return new TskPasswordAccessible(edit);
     if (auto* control = dynamic_cast<TskSkinPageControl*>(w))
         return new TskPageControlAccessible(control);
+    if (auto* popup = dynamic_cast<TskSkinPopupWindow*>(w))
+        return new TskPopupAccessible(popup);
     if (dynamic_cast<TskSkinPanel*>(w))
         return new QAccessibleWidget(w, QAccessible::Pane);
     return nullptr;
@@ -314,6 +431,23 @@ void StateChanged(QWidget* control)
     changed.checked = true;
     changed.pressed = true;
     QAccessibleStateChangeEvent event(control, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+void MenuOpened(QWidget* popup)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(popup, QAccessible::PopupMenuStart);
+    QAccessible::updateAccessibility(&event);
+}
+
+void MenuItemHighlighted(QWidget* popup, int index)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(popup, QAccessible::Focus);
+    event.setChild(index);
     QAccessible::updateAccessibility(&event);
 }
 

@@ -13,6 +13,9 @@ namespace SkinAccessibility {
 
 // A control's checked, pressed or selected state changed.
 void StateChanged(QWidget* control);
+// A menu level opened, and the item it highlights now.
+void MenuOpened(QWidget* popup);
+void MenuItemHighlighted(QWidget* popup, int index);
 // A page control shows another page.
 void PageChanged(TskSkinPageControl* pageControl);
 

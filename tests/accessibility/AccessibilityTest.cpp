@@ -4,6 +4,8 @@
 #include "grid/DgGrid.h"
 #include "skin/SkinBoxCtrls.h"
 #include "skin/SkinCtrls.h"
+#include "skin/SkinForm.h"
+#include "skin/SkinMenus.h"
 #include "skin/SkinTabs.h"
 
 #include <QAccessible>
@@ -331,6 +333,40 @@ TEST(SkinAccessibilityTest, TheMainWindowNamesItsLoginControls)
     EXPECT_EQ(Of(form.passedit)->text(QAccessible::Name), "Password");
     EXPECT_EQ(Of(form.zap)->role(), QAccessible::CheckBox);
     EXPECT_EQ(Of(form.Page)->role(), QAccessible::PageTabList);
+}
+
+TEST(SkinAccessibilityTest, AnOpenMenuListsItsItemsWithStatesAndShortcuts)
+{
+    TForm1 form(TServiceUrls("127.0.0.1:9", "www.hoopline.test"));
+    form.PlaySound = [](std::string_view) {};
+    form.show();
+    ReaderRecorder reader;
+    form.skSkinForm1->ShowSystemMenu(form.skSkinForm1->SystemMenuAnchor());
+    TskSkinMenu* menu = form.skSkinForm1->SkinMenu();
+    ASSERT_TRUE(menu && menu->LevelCount() == 1);
+    TskSkinPopupWindow* popup = menu->Level(0);
+    EXPECT_EQ(reader.Count(QAccessible::PopupMenuStart), 1);
+    EXPECT_GE(reader.Count(QAccessible::Focus), 1);
+
+    QAccessibleInterface* iface = Of(popup);
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->role(), QAccessible::PopupMenu);
+    ASSERT_EQ(iface->childCount(), popup->ItemCount());
+    QStringList names;
+    for (int i = 0; i < iface->childCount(); ++i) {
+        QAccessibleInterface* item = iface->child(i);
+        names << (item->role() == QAccessible::Separator ? QStringLiteral("-") : item->text(QAccessible::Name));
+        EXPECT_EQ(iface->indexOfChild(item), i);
+    }
+    EXPECT_EQ(names.first(), "Minimize");
+    EXPECT_EQ(names.last(), "Close");
+    EXPECT_TRUE(names.contains("-"));
+    QAccessibleInterface* close = iface->child(iface->childCount() - 1);
+    EXPECT_EQ(close->text(QAccessible::Accelerator), "Alt+F4");
+    EXPECT_EQ(close->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
+              QStringList{"Alt+F4"});
+    EXPECT_TRUE(iface->child(0)->state().focused);
+    menu->CloseMenu();
 }
 
 }  // namespace
