@@ -9,6 +9,7 @@
 #include "skin/SkinTabs.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QTest>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
@@ -369,4 +370,25 @@ TEST(SkinAccessibilityTest, AnOpenMenuListsItsItemsWithStatesAndShortcuts)
     menu->CloseMenu();
 }
 
+TEST(KeyboardTest, CtrlTabStepsThroughTheShownPagesOnly)
+{
+    TForm1 form(TServiceUrls("127.0.0.1:9", "www.hoopline.test"));
+    form.PlaySound = [](std::string_view) {};
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    // Logged out only About shows.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(form.Page->ActivePage(), form.skSkinTabSheet1);
+
+    for (TskSkinCustomTabSheet* page : {form.skSkinTabSheet2, form.skSkinTabSheet3, form.skSkinTabSheet5})
+        page->SetTabVisible(true);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(form.Page->ActivePage(), form.skSkinTabSheet2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(form.Page->ActivePage(), form.skSkinTabSheet5);
+}
+
 }  // namespace
+
