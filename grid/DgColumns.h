@@ -133,6 +133,9 @@ public:
     void SetHideArrow(bool value);
     const QString& Hint() const { return hint_; }
     void SetHint(const QString& value) { hint_ = value; }
+    // What a screen reader announces for a picture-only header without caption or hint.
+    const QString& AccessibleName() const { return accessibleName_; }
+    void SetAccessibleName(const QString& value) { accessibleName_ = value; }
     bool MultiLine() const { return multiLine_; }
     void SetMultiLine(bool value);
     THeaderOrientation Orientation() const { return orientation_; }
@@ -149,6 +152,7 @@ private:
     TColor transparentColor_ = clNone;
     bool hideArrow_ = true;
     QString hint_;
+    QString accessibleName_;
     bool multiLine_ = false;
     THeaderOrientation orientation_ = hoHorizontal;
 };

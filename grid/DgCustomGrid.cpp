@@ -1,5 +1,7 @@
 #include "grid/DgCustomGrid.h"
 
+#include "grid/DgAccessible.h"
+
 #include "grid/DgCellClasses.h"
 #include "grid/DgColumnClasses.h"
 
@@ -653,6 +655,8 @@ void TDgCustomGridControl::SelectCell(int col, int row, Qt::KeyboardModifiers)
             InvalidateRow(row);
         }
     }
+    if (oldCol != col || oldRow != row)
+        DgAccessibility::FocusMoved(this, col, row);
     if (OnSelectCell)
         OnSelectCell(this, col, row);
 }

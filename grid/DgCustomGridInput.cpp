@@ -1,6 +1,8 @@
 // The grid's input side: hints, mouse, keyboard.
 #include "grid/DgCustomGrid.h"
 
+#include "grid/DgAccessible.h"
+
 #include "grid/DgCellClasses.h"
 #include "grid/DgColumnClasses.h"
 #include "toolkit/Dialogs.h"
@@ -20,7 +22,10 @@
 // TDgCustomGrid
 // ===========================================================================
 
-TDgCustomGrid::TDgCustomGrid(QWidget* parent) : TDgCustomGridControl(parent) {}
+TDgCustomGrid::TDgCustomGrid(QWidget* parent) : TDgCustomGridControl(parent)
+{
+    InstallGridAccessibility();
+}
 
 TDgCustomGrid::~TDgCustomGrid()
 {

@@ -1,5 +1,6 @@
 #include "grid/DgGrid.h"
 
+#include "grid/DgAccessible.h"
 #include "toolkit/CodePage.h"
 
 #include <array>
@@ -88,6 +89,8 @@ int TDataGrid::AddRow(int count)
     }
     lastAddedRow_ = lastShownRow_ = RowCount() - 1;
     UpdateVertScrollBar();
+    if (updateCount_ == 0)
+        DgAccessibility::RowsInserted(this, oldCount, RowCount() - 1);
     if (OnDataChange)
         OnDataChange(this, dcAddRow, RowCount() - 1);
     return RowCount() - 1;
@@ -106,6 +109,8 @@ void TDataGrid::InsertRow(int index)
     SelectCell(selectedColumn_, selectedRow_ + 1);
     lastShownRow_ = std::max(lastShownRow_, index);
     UpdateVertScrollBar();
+    if (updateCount_ == 0)
+        DgAccessibility::RowsInserted(this, index, index);
     if (OnDataChange)
         OnDataChange(this, dcInsertRow, index);
 }
@@ -124,6 +129,7 @@ void TDataGrid::DeleteRow(int index)
         --cells_->RowRecord(record.ParentRow).ChildCount;
 
     const bool shown = record.Shown();
+    const int oldCount = RowCount();
     cells_->DeleteRow(index);
     if (shown) {
         if (firstShownRow_ > index)
@@ -142,6 +148,8 @@ void TDataGrid::DeleteRow(int index)
         selectedRow_ = lastShownRow_;
     }
     UpdateVertScrollBar();
+    if (updateCount_ == 0)
+        DgAccessibility::RowsRemoved(this, index, index + oldCount - RowCount() - 1);
     if (OnDataChange)
         OnDataChange(this, dcDeleteRow, index);
 }
@@ -157,6 +165,8 @@ void TDataGrid::ClearRows()
     InvalidateGrid();
     UpdateVertScrollBar();
     UpdateHorzScrollBar();
+    if (updateCount_ == 0)
+        DgAccessibility::Reset(this);
 }
 
 void TDataGrid::SetStartRowCount(int value)
@@ -200,6 +210,7 @@ void TDataGrid::CellChanged(int col, int row)
     if (updateCount_ > 0)
         return;
     InvalidateCell(col, row);
+    DgAccessibility::CellChanged(this, col, row);
     if (OnChange)
         OnChange(this, col, row);
 }
@@ -217,6 +228,7 @@ void TDataGrid::EndUpdate()
         return;
     InvalidateGrid();
     UpdateVertScrollBar();
+    DgAccessibility::Reset(this);
 }
 
 // --- sorting ------------------------------------------------------------------------------
@@ -402,6 +414,7 @@ void TDataGrid::SortColumn(TDgCustomColumn* column, bool ascending)
     }
     RecomputeShownBounds();
     InvalidateGrid();
+    DgAccessibility::Reset(this);
     if (OnAfterSort)
         OnAfterSort(this, col);
 }

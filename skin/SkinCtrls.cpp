@@ -1,5 +1,7 @@
 #include "skin/SkinCtrls.h"
 
+#include "skin/SkinAccessible.h"
+
 #include "toolkit/Align.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/ImageList.h"
@@ -12,6 +14,12 @@
 #include <QPainterPath>
 
 // ---- TskSkinProperties ----
+
+// Every skinned control can be found by screen readers.
+TskSkinProperties::TskSkinProperties()
+{
+    InstallSkinAccessibility();
+}
 
 void TskSkinProperties::SetSkinData(TskSkinData* data)
 {
@@ -1204,6 +1212,7 @@ void TskSkinCheckRadioBox::SetChecked(bool v)
     if (v)
         UncheckGroup();
     update();
+    SkinAccessibility::StateChanged(this);
     if (OnClick && (!radio_ || v))
         OnClick(this);
 }
@@ -1215,6 +1224,7 @@ void TskSkinCheckRadioBox::SetState(TCheckBoxState s)
     if (checked_)
         UncheckGroup();
     update();
+    SkinAccessibility::StateChanged(this);
     if (OnClick)
         OnClick(this);
 }

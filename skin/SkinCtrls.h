@@ -29,6 +29,7 @@ enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 // on different Qt widgets share them.
 class TskSkinProperties {
 public:
+    TskSkinProperties();
     virtual ~TskSkinProperties() = default;
 
     TskSkinData* SkinData() const { return skinData_; }

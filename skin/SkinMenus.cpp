@@ -1,4 +1,5 @@
 #include "skin/SkinMenus.h"
+#include "skin/SkinAccessible.h"
 
 #include "skin/SkinData.h"
 #include "skin/SkinDraw.h"
@@ -438,6 +439,7 @@ void TskSkinPopupWindow::Open(TMenuItem* root, int first, const QRect& anchor, b
     if (menu_->MenusAlphaBlend)
         FadeIn(menu_->MenusAlphaBlendAnimation && menu_->LevelCount() == 1);
     show();
+    SkinAccessibility::MenuOpened(this);
     lastMouse_ = QCursor::pos();  // only a move after opening counts as hover
     mouseTimer_.start();
     for (int i = 0; i < ItemCount(); ++i) {
@@ -485,6 +487,7 @@ void TskSkinPopupWindow::ItemEnter(int index, bool byMouse)
     TskSkinMenuItem& item = *Item(index);
     active_ = index;
     item.Active = true;
+    SkinAccessibility::MenuItemHighlighted(this, index);
     const int level = menu_->LevelOf(this);
     for (int i = 0; i < ItemCount(); ++i) {
         if (i != index && Item(i)->Down) {

@@ -1,5 +1,7 @@
 #include "skin/SkinTabs.h"
 
+#include "skin/SkinAccessible.h"
+
 #include "toolkit/Align.h"
 #include "toolkit/ImageList.h"
 
@@ -136,6 +138,7 @@ void TskSkinPageControl::SetActivePage(TskSkinCustomTabSheet* page)
     if (scroller_)
         scroller_->raise();
     update();
+    SkinAccessibility::PageChanged(this);
     if (OnChange)
         OnChange(this);
 }

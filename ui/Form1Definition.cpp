@@ -209,6 +209,7 @@ void TForm1Definition::CreateAboutPage()
     loginedit->SetDefaultFont(Arial(14, 0, clBlack));
     loginedit->SetDefaultColor(clWindow);
     loginedit->SetAlphaBlendValue(0);
+    loginedit->setAccessibleName(QStringLiteral("Login"));
 
     skSkinStdLabel2 = Placed(new TskSkinStdLabel(page), "skSkinStdLabel2", QRect(600, 336, 66, 13), alNone);
     skSkinStdLabel2->SetSkinData(skSkinData1);
@@ -221,6 +222,7 @@ void TForm1Definition::CreateAboutPage()
     passedit->setCursor(StockCursor(crIBeam));
     passedit->SetDefaultFont(Arial(14, 0, clWindowText));
     passedit->SetDefaultColor(clWindow);
+    passedit->setAccessibleName(QStringLiteral("Password"));
     loginedit->setFocus();
 
     zap = Placed(new TskSkinCheckRadioBox(page), "zap", QRect(600, 408, 97, 25), alNone);

@@ -17,6 +17,18 @@ TDgCustomColumn* AddColumn(TDataGrid& grid, TColumnKind kind)
     return grid.Columns().Add<TDgTextColumn>();
 }
 
+// Words a screen reader says for a header that shows only its picture.
+QString GlyphHeaderName(THeaderGlyph glyph)
+{
+    switch (glyph) {
+    case THeaderGlyph::hgCheck: return QStringLiteral("Selected");
+    case THeaderGlyph::hgFlag: return QStringLiteral("Country");
+    case THeaderGlyph::hgVideo: return QStringLiteral("Video");
+    case THeaderGlyph::hgArrow: return QStringLiteral("Trend");
+    }
+    return {};
+}
+
 void ApplyHeader(TColumnHeader& header, const TColumnLayout& layout)
 {
     header.SetCaption(QString::fromUtf8(layout.Caption));
@@ -26,6 +38,7 @@ void ApplyHeader(TColumnHeader& header, const TColumnLayout& layout)
     if (layout.Glyph) {
         header.SetGlyph(LoadHeaderGlyph(*layout.Glyph));
         header.SetDisplayMode(dmImageOnly);
+        header.SetAccessibleName(GlyphHeaderName(*layout.Glyph));
     }
 }
 

@@ -3,6 +3,11 @@
 #include "app/Unit1.h"
 #include "demo/DemoService.h"
 
+#include <QAccessible>
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
+
 #include <benchmark/benchmark.h>
 #include <string>
 
@@ -104,3 +109,23 @@ static void BM_LiveRefreshOverLoopback(benchmark::State& state)
     state.counters["rows"] = form->LG->RowCount();
 }
 BENCHMARK(BM_LiveRefreshOverLoopback)->Arg(10)->Arg(500)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A live refresh of the shown window with no screen reader (0) and with one
+// listening (1): the grid's reader notifications must cost nothing in the first.
+static void BM_LiveRefreshWithReader(benchmark::State& state)
+{
+    const std::string body = LiveDocument(500);
+    auto form = NewForm();
+    form->show();
+    const bool reader = state.range(0) != 0;
+    const auto previous = QAccessible::installUpdateHandler([](QAccessibleEvent*) {});
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(reader);
+    for (auto _ : state) {
+        form->LG->ClearRows();
+        form->FillLiveMatches(body);
+    }
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+    QAccessible::installUpdateHandler(previous);
+    benchmark::DoNotOptimize(form->LG->RowCount());
+}
+BENCHMARK(BM_LiveRefreshWithReader)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
