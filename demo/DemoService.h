@@ -50,7 +50,7 @@ struct TDemoReply {
     int continues = 0;
     // Bytes sent right after the answer as if they belonged to it (a planted
     // second answer, say); the connection stays open.
-    std::string trailing;
+    std::string trailing{};
     // Closes the connection without a byte of an answer (after the delay).
     bool dropConnection = false;
 };

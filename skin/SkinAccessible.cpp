@@ -2,6 +2,7 @@
 
 #include "skin/SkinBoxCtrls.h"
 #include "skin/SkinCtrls.h"
+#include "skin/SkinForm.h"
 #include "skin/SkinMenus.h"
 #include "skin/SkinTabs.h"
 
@@ -10,6 +11,8 @@
 #include <QHash>
 #include <QMouseEvent>
 #include <QPointer>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -385,11 +388,143 @@ private:
     mutable QHash<int, QAccessible::Id> items_;
 };
 
+// A caption button the frame draws: Close, Maximize (Restore), Minimize, System menu.
+class TskCaptionButtonAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    TskCaptionButtonAccessible(TskSkinForm* frame, TskStdCommand command) : frame_(frame), command_(command) {}
+
+    bool isValid() const override { return frame_ && Button(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return frame_ ? frame_->Form()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override
+    {
+        return frame_ ? QAccessible::queryAccessibleInterface(frame_->Form()) : nullptr;
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessible::Role role() const override { return QAccessible::Button; }
+    QString text(QAccessible::Text t) const override
+    {
+        if (!isValid() || t != QAccessible::Name)
+            return {};
+        switch (command_) {
+        case cmClose: return QStringLiteral("Close");
+        case cmMaximize:
+            return frame_->WindowState() == wsMaximized ? QStringLiteral("Restore") : QStringLiteral("Maximize");
+        case cmMinimize: return QStringLiteral("Minimize");
+        case cmSysMenu: return QStringLiteral("System menu");
+        default: return {};
+        }
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        if (isValid()) {
+            s.disabled = !Button()->Enabled;
+            s.hotTracked = Button()->Active;
+            s.hasPopup = command_ == cmSysMenu;
+        }
+        return s;
+    }
+    QRect rect() const override
+    {
+        if (!isValid())
+            return {};
+        const QRect r = Button()->ObjectRect.ToQRect();
+        return QRect(frame_->Form()->mapToGlobal(r.topLeft()), r.size());
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& name) override
+    {
+        if (name != pressAction() || !isValid() || !Button()->Enabled)
+            return;
+        if (command_ == cmSysMenu)
+            frame_->ShowSystemMenuUnderButton();
+        else
+            frame_->RunCommand(command_);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+    TskStdCommand Command() const { return command_; }
+
+private:
+    TskSkinStdButtonObject* Button() const { return frame_->Button(command_); }
+
+    QPointer<TskSkinForm> frame_;
+    TskStdCommand command_;
+};
+
+// A skinned window: its widgets, then the caption buttons its frame draws.
+class TskFrameAccessible : public QAccessibleWidget {
+public:
+    TskFrameAccessible(QWidget* form, TskSkinForm* frame) : QAccessibleWidget(form, QAccessible::Window), frame_(frame) {}
+    ~TskFrameAccessible() override
+    {
+        for (const QAccessible::Id id : std::as_const(buttons_))
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    int childCount() const override { return QAccessibleWidget::childCount() + int(Shown().size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const int widgets = QAccessibleWidget::childCount();
+        if (index < widgets)
+            return QAccessibleWidget::child(index);
+        const std::vector<TskStdCommand> shown = Shown();
+        return index - widgets < int(shown.size()) ? Button(shown[std::size_t(index - widgets)]) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        if (const auto* button = dynamic_cast<const TskCaptionButtonAccessible*>(child)) {
+            const std::vector<TskStdCommand> shown = Shown();
+            const auto it = std::find(shown.begin(), shown.end(), button->Command());
+            return it == shown.end() ? -1 : QAccessibleWidget::childCount() + int(it - shown.begin());
+        }
+        return QAccessibleWidget::indexOfChild(child);
+    }
+
+private:
+    std::vector<TskStdCommand> Shown() const
+    {
+        std::vector<TskStdCommand> shown;
+        for (TskStdCommand c : {cmSysMenu, cmMinimize, cmMaximize, cmClose}) {
+            if (frame_ && frame_->Button(c))
+                shown.push_back(c);
+        }
+        return shown;
+    }
+    QAccessibleInterface* Button(TskStdCommand command) const
+    {
+        if (const auto it = buttons_.constFind(command); it != buttons_.constEnd()) {
+            if (QAccessibleInterface* button = QAccessible::accessibleInterface(*it))
+                return button;
+        }
+        auto* button = new TskCaptionButtonAccessible(frame_, command);
+        buttons_.insert(command, QAccessible::registerAccessibleInterface(button));
+        return button;
+    }
+
+    QPointer<TskSkinForm> frame_;
+    mutable QHash<int, QAccessible::Id> buttons_;
+};
+
 QAccessibleInterface* SkinFactory(const QString&, QObject* object)
 {
     auto* w = qobject_cast<QWidget*>(object);
     if (!w)
         return nullptr;
+    if (w->isWindow()) {
+        if (auto* frame = w->findChild<TskSkinForm*>(QString(), Qt::FindDirectChildrenOnly))
+            return new TskFrameAccessible(w, frame);
+    }
     if (dynamic_cast<TskSkinButton*>(w))
         return new TskControlAccessible(w, QAccessible::Button, QAccessibleActionInterface::pressAction());
     if (auto* box = dynamic_cast<TskSkinCheckRadioBox*>(w))

@@ -1,4 +1,5 @@
 #include "skin/SkinForm.h"
+#include "skin/SkinAccessible.h"
 
 #include "skin/SkinData.h"
 #include "skin/SkinDraw.h"
@@ -61,6 +62,7 @@ TskNinePiece FrameCut(const TskFormInfo& info, QSize picture)
 
 TskSkinForm::TskSkinForm(QWidget* form) : QObject(form), form_(form), skinMenu_(new TskSkinMenu(this))
 {
+    InstallSkinAccessibility();
     form_->setWindowFlags(form_->windowFlags() | Qt::Window | Qt::FramelessWindowHint);
     form_->setMouseTracking(true);
     form_->installEventFilter(this);

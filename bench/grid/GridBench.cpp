@@ -278,7 +278,7 @@ int FillSide(const QString& side)
 int FillRatio()
 {
     std::map<QString, std::pair<double, double>> medians;
-    for (const QString side : {QStringLiteral("grid"), QStringLiteral("model")}) {
+    for (const QString& side : {QStringLiteral("grid"), QStringLiteral("model")}) {
         QProcess run;
         run.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--fill-side"), side});
         if (!run.waitForFinished(-1) || run.exitCode() != 0) {

@@ -155,8 +155,9 @@ TEST_F(GridAccessibilityTest, SelectionFollowsAClickAndIsAnnounced)
     EXPECT_EQ(reader.Count(QAccessible::Selection), 1);
     ASSERT_EQ(reader.Count(QAccessible::Focus), 1);
     for (const ReaderEvent& e : reader.events) {
-        if (e.type == QAccessible::Focus)
+        if (e.type == QAccessible::Focus) {
             EXPECT_EQ(e.child, (1 + 1) * 3 + 0);
+        }
     }
 }
 
@@ -251,8 +252,9 @@ TEST(SkinAccessibilityTest, ButtonsCheckBoxesAndLabelsHaveRolesNamesStatesAndAct
         ASSERT_NE(iface, nullptr);
         EXPECT_EQ(iface->role(), c.role);
         EXPECT_EQ(iface->text(QAccessible::Name), c.name);
-        if (!c.action.isEmpty())
+        if (!c.action.isEmpty()) {
             EXPECT_EQ(iface->actionInterface()->actionNames().value(0), c.action);
+        }
     }
 
     Of(button)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
@@ -334,6 +336,25 @@ TEST(SkinAccessibilityTest, TheMainWindowNamesItsLoginControls)
     EXPECT_EQ(Of(form.passedit)->text(QAccessible::Name), "Password");
     EXPECT_EQ(Of(form.zap)->role(), QAccessible::CheckBox);
     EXPECT_EQ(Of(form.Page)->role(), QAccessible::PageTabList);
+
+    // The caption buttons the frame draws are buttons too.
+    QAccessibleInterface* window = Of(&form);
+    QStringList buttons;
+    QAccessibleInterface* maximize = nullptr;
+    for (int i = 0; i < window->childCount(); ++i) {
+        QAccessibleInterface* child = window->child(i);
+        if (!child || child->object() || child->role() != QAccessible::Button)
+            continue;
+        buttons << child->text(QAccessible::Name);
+        EXPECT_EQ(window->indexOfChild(child), i);
+        if (child->text(QAccessible::Name) == "Maximize")
+            maximize = child;
+    }
+    EXPECT_EQ(buttons, (QStringList{"System menu", "Minimize", "Maximize", "Close"}));
+    ASSERT_NE(maximize, nullptr);
+    maximize->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(form.skSkinForm1->WindowState(), wsMaximized);
+    EXPECT_EQ(maximize->text(QAccessible::Name), "Restore");
 }
 
 TEST(SkinAccessibilityTest, AnOpenMenuListsItsItemsWithStatesAndShortcuts)

@@ -512,7 +512,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PlaceCase{"dangling_link", [](const QString& p, const QString& e) { QFile::link(e + ".none", p); }},
                       PlaceCase{"folder", [](const QString& p, const QString&) { QDir().mkdir(p); }},
                       PlaceCase{"fifo", [](const QString& p, const QString&) { ::mkfifo(QFile::encodeName(p).constData(), 0600); }}),
-    [](const auto& info) { return info.param.label; });
+    [](const auto& testCase) { return testCase.param.label; });
 
 TEST_F(DownloadTest, EmptyOkAnswerWritesAnEmptyFile)
 {

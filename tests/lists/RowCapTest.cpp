@@ -42,6 +42,6 @@ INSTANTIATE_TEST_SUITE_P(
                               "Count: 20000 (list cut at 20000)"},
                       CapCase{"live_over_the_cap", true, kMaxListRows + 1, kMaxListRows,
                               "Count: 20000 (list cut at 20000)"}),
-    [](const auto& info) { return info.param.label; });
+    [](const auto& testCase) { return testCase.param.label; });
 
 } // namespace

@@ -49,6 +49,6 @@ INSTANTIATE_TEST_SUITE_P(
                       LogoCase{"chunk_longer_than_the_file", WithHugeChunk(), false},
                       LogoCase{"cut_short", Png(40, 30).substr(0, 50), false},
                       LogoCase{"no_png", "GIF89a not a png", false}, LogoCase{"empty", "", false}),
-    [](const auto& info) { return info.param.label; });
+    [](const auto& testCase) { return testCase.param.label; });
 
 } // namespace

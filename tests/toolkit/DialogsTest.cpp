@@ -43,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
         CutCase{"huge_line_cut_once", QString(100000, 'a'), QString(200, 'a') + kEllipsis},
         CutCase{"twelve_lines_as_is", Lines(12), Lines(12)},
         CutCase{"too_many_lines_cut", Lines(5000), Lines(12) + kEllipsis}),
-    [](const auto& info) { return info.param.label; });
+    [](const auto& testCase) { return testCase.param.label; });
 
 TEST(MessageBox, ShowsMarkupAsPlainText)
 {

@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SavedCase{"BelowMinWidth", "DgTextColumn68", 5, -1, 0},
                       SavedCase{"NotANumber", "DgTextColumn68", QStringLiteral("wide"), -1, 0},
                       SavedCase{"HiddenColumnStaysHidden", "DgTextColumn26", 90, 0, 90}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 // ---- the user's own widths ----
 
@@ -113,4 +113,4 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ResizeCase{"OddsColumnDragged", "LG", TForm1::pgLive, 7, 15},
                       ResizeCase{"AutoSizedColumnDragged", "RX", TForm1::pgStats, 5, 20},
                       ResizeCase{"BorderDoubleClicked", "LG", TForm1::pgLive, 18, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });

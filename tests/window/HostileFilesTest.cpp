@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
                       f.write("big\r\npw\r\n");
                       ASSERT_TRUE(f.resize(qint64(1) << 30));
                   }, true}),
-    [](const auto& info) { return info.param.label; });
+    [](const auto& testCase) { return testCase.param.label; });
 
 TEST_F(WindowTest, ForgettingDeletesALinkButNeverAFolderOrTheLinksTarget)
 {

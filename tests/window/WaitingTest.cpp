@@ -178,9 +178,9 @@ INSTANTIATE_TEST_SUITE_P(Kinds, FaultTest,
                          ::testing::Combine(::testing::Values(TAction::Login, TAction::VersionGate,
                                                               TAction::LiveRefresh, TAction::Statistics),
                                             ::testing::ValuesIn(kFaults)),
-                         [](const auto& info) {
-                             return std::string(ActionName(std::get<0>(info.param))) + "_"
-                                    + std::get<1>(info.param).name;
+                         [](const auto& testCase) {
+                             return std::string(ActionName(std::get<0>(testCase.param))) + "_"
+                                    + std::get<1>(testCase.param).name;
                          });
 
 // ---- the window while it waits ----

@@ -42,7 +42,7 @@ public:
             display_ += c;
         close(fds[0]);
         if (!display_.empty())
-            display_.insert(0, ":");
+            display_ = ":" + display_;
     }
     ~TXvfb()
     {
