@@ -119,7 +119,7 @@ TEST_P(LoggedOutWindowOnXTest, OpensWhollyOnScreen)
 
 INSTANTIATE_TEST_SUITE_P(
     Screens, LoggedOutWindowOnXTest,
-    ::testing::Values(ScreenCase{"RoomyScreenDesignedSize", "1280x800", "1", QSize(1017, 684)},
+    ::testing::Values(ScreenCase{"RoomyScreenDesignedSize", "1280x800", "1", QSize(1034, 718)},
                       ScreenCase{"SmallScreenShrinks", "800x600", "1", QSize(800, 600)},
                       ScreenCase{"ScaleTwoOnSmallScreen", "1600x1200", "2", QSize(1600, 1200)}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
