@@ -1,9 +1,9 @@
 #include "grid/DgAccessible.h"
 
 #include "grid/DgCustomGrid.h"
+#include "toolkit/AccessibleParts.h"
 
 #include <QAccessibleWidget>
-#include <QHash>
 #include <QPointer>
 #include <QWindow>
 
@@ -23,7 +23,7 @@ class TDgGridAccessible;
 
 // One header or data cell. Holds only its place: every answer is read from
 // the grid when asked, so a cell never shows stale text.
-class TDgCellAccessible : public QAccessibleInterface,
+class TDgCellAccessible : public TAccessiblePart,
                           public QAccessibleTableCellInterface,
                           public QAccessibleActionInterface {
 public:
@@ -34,13 +34,8 @@ public:
         return grid_ && col_ < grid_->Columns().Count() && row_ < grid_->RowCount()
                && DgAccessibility::AccessibleColumn(*grid_, col_) >= 0;
     }
-    QObject* object() const override { return nullptr; }
     QWindow* window() const override { return grid_ ? grid_->window()->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(grid_); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
 
     QAccessible::Role role() const override
     {
@@ -56,7 +51,6 @@ public:
             return grid_->CellHintText(col_, row_);
         return DgAccessibility::CellText(*grid_, col_, row_);
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QAccessible::State state() const override
     {
         QAccessible::State s;
@@ -130,7 +124,6 @@ private:
 class TDgGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
     explicit TDgGridAccessible(TDgCustomGrid* grid) : QAccessibleWidget(grid, QAccessible::Table) {}
-    ~TDgGridAccessible() override { DropCells(); }
 
     TDgCustomGrid* Grid() const { return static_cast<TDgCustomGrid*>(widget()); }
 
@@ -236,7 +229,7 @@ public:
     bool selectColumn(int) override { return false; }
     bool unselectRow(int) override { return false; }
     bool unselectColumn(int) override { return false; }
-    void modelChange(QAccessibleTableModelChangeEvent*) override { DropCells(); }
+    void modelChange(QAccessibleTableModelChangeEvent*) override { cells_.Clear(); }
 
 private:
     // Cells are made on demand and kept by their grid place; `column` is accessible.
@@ -246,22 +239,10 @@ private:
         if (col < 0)
             return nullptr;
         const quint64 key = (quint64(quint32(row + 1)) << 32) | quint32(col);
-        if (const auto it = cells_.constFind(key); it != cells_.constEnd()) {
-            if (QAccessibleInterface* cell = QAccessible::accessibleInterface(*it))
-                return cell;
-        }
-        auto* cell = new TDgCellAccessible(Grid(), col, row);
-        cells_.insert(key, QAccessible::registerAccessibleInterface(cell));
-        return cell;
-    }
-    void DropCells()
-    {
-        for (const QAccessible::Id id : std::as_const(cells_))
-            QAccessible::deleteAccessibleInterface(id);
-        cells_.clear();
+        return cells_.Get(key, [&] { return new TDgCellAccessible(Grid(), col, row); });
     }
 
-    mutable QHash<quint64, QAccessible::Id> cells_;
+    mutable TAccessibleParts<quint64> cells_;
 };
 
 QList<QAccessibleInterface*> TDgCellAccessible::columnHeaderCells() const

@@ -5,10 +5,10 @@
 #include "skin/SkinForm.h"
 #include "skin/SkinMenus.h"
 #include "skin/SkinTabs.h"
+#include "toolkit/AccessibleParts.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
-#include <QHash>
 #include <QMouseEvent>
 #include <QPointer>
 #include <algorithm>
@@ -169,24 +169,18 @@ private:
 };
 
 // One tab of a page control; it reads the page every time it is asked.
-class TskPageTabAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+class TskPageTabAccessible : public TAccessiblePart, public QAccessibleActionInterface {
 public:
     TskPageTabAccessible(TskSkinPageControl* control, TskSkinCustomTabSheet* page) : control_(control), page_(page) {}
 
     bool isValid() const override { return control_ && page_ && VisibleIndex() >= 0; }
-    QObject* object() const override { return nullptr; }
     QWindow* window() const override { return control_ ? control_->window()->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(control_); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessible::Role role() const override { return QAccessible::PageTab; }
     QString text(QAccessible::Text t) const override
     {
         return isValid() && t == QAccessible::Name ? Words(page_->Caption()) : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QAccessible::State state() const override
     {
         QAccessible::State s;
@@ -232,11 +226,6 @@ private:
 class TskPageControlAccessible : public QAccessibleWidget {
 public:
     explicit TskPageControlAccessible(TskSkinPageControl* control) : QAccessibleWidget(control, QAccessible::PageTabList) {}
-    ~TskPageControlAccessible() override
-    {
-        for (const QAccessible::Id id : std::as_const(tabs_))
-            QAccessible::deleteAccessibleInterface(id);
-    }
 
     TskSkinPageControl* Control() const { return static_cast<TskSkinPageControl*>(widget()); }
 
@@ -262,31 +251,20 @@ private:
     int TabCount() const { return int(Control()->VisiblePages().size()); }
     QAccessibleInterface* Tab(TskSkinCustomTabSheet* page) const
     {
-        if (const auto it = tabs_.constFind(page); it != tabs_.constEnd()) {
-            if (QAccessibleInterface* tab = QAccessible::accessibleInterface(*it))
-                return tab;
-        }
-        auto* tab = new TskPageTabAccessible(Control(), page);
-        tabs_.insert(page, QAccessible::registerAccessibleInterface(tab));
-        return tab;
+        return tabs_.Get(page, [&] { return new TskPageTabAccessible(Control(), page); });
     }
 
-    mutable QHash<const QWidget*, QAccessible::Id> tabs_;
+    mutable TAccessibleParts<const QWidget*> tabs_;
 };
 
 // One item of an open menu level.
-class TskMenuItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+class TskMenuItemAccessible : public TAccessiblePart, public QAccessibleActionInterface {
 public:
     TskMenuItemAccessible(TskSkinPopupWindow* popup, int index) : popup_(popup), index_(index) {}
 
     bool isValid() const override { return popup_ && index_ < popup_->ItemCount(); }
-    QObject* object() const override { return nullptr; }
     QWindow* window() const override { return popup_ ? popup_->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(popup_); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessible::Role role() const override
     {
         return isValid() && Item()->IsLine() ? QAccessible::Separator : QAccessible::MenuItem;
@@ -301,7 +279,6 @@ public:
             return Item()->MenuItem->ShortCutText();
         return {};
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QAccessible::State state() const override
     {
         QAccessible::State s;
@@ -357,11 +334,6 @@ private:
 class TskPopupAccessible : public QAccessibleWidget {
 public:
     explicit TskPopupAccessible(TskSkinPopupWindow* popup) : QAccessibleWidget(popup, QAccessible::PopupMenu) {}
-    ~TskPopupAccessible() override
-    {
-        for (const QAccessible::Id id : std::as_const(items_))
-            QAccessible::deleteAccessibleInterface(id);
-    }
 
     TskSkinPopupWindow* Popup() const { return static_cast<TskSkinPopupWindow*>(widget()); }
 
@@ -370,13 +342,7 @@ public:
     {
         if (index < 0 || index >= childCount())
             return nullptr;
-        if (const auto it = items_.constFind(index); it != items_.constEnd()) {
-            if (QAccessibleInterface* item = QAccessible::accessibleInterface(*it))
-                return item;
-        }
-        auto* item = new TskMenuItemAccessible(Popup(), index);
-        items_.insert(index, QAccessible::registerAccessibleInterface(item));
-        return item;
+        return items_.Get(index, [&] { return new TskMenuItemAccessible(Popup(), index); });
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
@@ -385,25 +351,20 @@ public:
     }
 
 private:
-    mutable QHash<int, QAccessible::Id> items_;
+    mutable TAccessibleParts<int> items_;
 };
 
 // A caption button the frame draws: Close, Maximize (Restore), Minimize, System menu.
-class TskCaptionButtonAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+class TskCaptionButtonAccessible : public TAccessiblePart, public QAccessibleActionInterface {
 public:
     TskCaptionButtonAccessible(TskSkinForm* frame, TskStdCommand command) : frame_(frame), command_(command) {}
 
     bool isValid() const override { return frame_ && Button(); }
-    QObject* object() const override { return nullptr; }
     QWindow* window() const override { return frame_ ? frame_->Form()->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override
     {
         return frame_ ? QAccessible::queryAccessibleInterface(frame_->Form()) : nullptr;
     }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessible::Role role() const override { return QAccessible::Button; }
     QString text(QAccessible::Text t) const override
     {
@@ -418,7 +379,6 @@ public:
         default: return {};
         }
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QAccessible::State state() const override
     {
         QAccessible::State s;
@@ -466,11 +426,6 @@ private:
 class TskFrameAccessible : public QAccessibleWidget {
 public:
     TskFrameAccessible(QWidget* form, TskSkinForm* frame) : QAccessibleWidget(form, QAccessible::Window), frame_(frame) {}
-    ~TskFrameAccessible() override
-    {
-        for (const QAccessible::Id id : std::as_const(buttons_))
-            QAccessible::deleteAccessibleInterface(id);
-    }
 
     int childCount() const override { return QAccessibleWidget::childCount() + int(Shown().size()); }
     QAccessibleInterface* child(int index) const override
@@ -503,17 +458,11 @@ private:
     }
     QAccessibleInterface* Button(TskStdCommand command) const
     {
-        if (const auto it = buttons_.constFind(command); it != buttons_.constEnd()) {
-            if (QAccessibleInterface* button = QAccessible::accessibleInterface(*it))
-                return button;
-        }
-        auto* button = new TskCaptionButtonAccessible(frame_, command);
-        buttons_.insert(command, QAccessible::registerAccessibleInterface(button));
-        return button;
+        return buttons_.Get(int(command), [&] { return new TskCaptionButtonAccessible(frame_, command); });
     }
 
     QPointer<TskSkinForm> frame_;
-    mutable QHash<int, QAccessible::Id> buttons_;
+    mutable TAccessibleParts<int> buttons_;
 };
 
 QAccessibleInterface* SkinFactory(const QString&, QObject* object)
