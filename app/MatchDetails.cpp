@@ -7,7 +7,6 @@
 #include "app/TeamLogo.h"
 #include "app/Unit1.h"
 #include "toolkit/CodePage.h"
-#include "toolkit/Dialogs.h"
 #include "ui/MatchGridColumns.h"
 
 #include <optional>
