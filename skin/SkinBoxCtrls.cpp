@@ -1,6 +1,7 @@
 #include "skin/SkinBoxCtrls.h"
 
 #include "skin/SkinMenus.h"
+#include "toolkit/CodePage.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -9,6 +10,53 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegularExpression>
+
+namespace {
+// The edit picture `r` as a strip: fixed left and right parts, the middle
+// tiled or stretched.
+TskStrip EditStrip(const TskDataSkinEditControl& d, const TskRect& r)
+{
+    const int tail = d.righttoppoint.X > 0 ? r.Width() - d.righttoppoint.X : 0;
+    return {r.ToQRect(), std::max(0, d.lefttoppoint.X), std::max(0, tail), d.stretcheffect};
+}
+
+// The client piece of the edit picture `r`: its ends are what the fixed
+// parts leave beyond the frame.
+TskStrip EditClientStrip(const TskDataSkinEditControl& d, const TskRect& r)
+{
+    const TskRect& c = d.clientrect;
+    const QRect piece(r.Left + c.Left, r.Top + c.Top, c.Width(), c.Height());
+    const int tail = d.righttoppoint.X > 0 ? c.Right - d.righttoppoint.X : 0;
+    return {piece, std::max(0, d.lefttoppoint.X - c.Left), std::max(0, tail), d.stretcheffect};
+}
+
+const TskRect& EditStateRect(const TskDataSkinEditControl& d, bool hot)
+{
+    return hot && !d.activeskinrect.IsEmpty() ? d.activeskinrect : d.skinrect;
+}
+
+// The built-in frame of both edits: button shadow outside, button face inside.
+void DrawDefaultEditFrame(QPainter& p, const QRect& r)
+{
+    p.setPen(ColorToQColor(clBtnShadow));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    p.setPen(ColorToQColor(clBtnFace));
+    p.drawRect(r.adjusted(1, 1, -2, -2));
+}
+
+// A single-line field takes the clipboard's first line, without control characters.
+QString ClipboardLine()
+{
+    QString text = QApplication::clipboard()->text();
+    const qsizetype lineEnd = text.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
+    if (lineEnd >= 0)
+        text.truncate(lineEnd);
+    text.removeIf([](QChar c) { return c.unicode() < 32; });
+    return text;
+}
+}  // namespace
 
 // ---- TskSkinEdit ----
 
@@ -16,7 +64,6 @@ TskSkinEdit::TskSkinEdit(QWidget* parent) : QLineEdit(parent)
 {
     SetSkinDataName(QStringLiteral("edit"));
     setFrame(false);
-    setTextMargins(2, 0, 2, 0);
     resize(121, 20);
     connect(this, &QLineEdit::textChanged, this, [this] {
         if (OnChange)
@@ -28,7 +75,7 @@ TskSkinEdit::TskSkinEdit(QWidget* parent) : QLineEdit(parent)
 void TskSkinEdit::SetDefaultColor(TColor c)
 {
     defaultColor_ = c;
-    ApplyLook();
+    update();
 }
 
 void TskSkinEdit::SetDefaultFont(const TFontDesc& f)
@@ -43,6 +90,12 @@ void TskSkinEdit::SetFont(const TFontDesc& f)
     ApplyLook();
 }
 
+void TskSkinEdit::SetUseSkinFont(bool v)
+{
+    useSkinFont_ = v;
+    ApplyLook();
+}
+
 void TskSkinEdit::SetAlignment(TAlignment a)
 {
     alignment_ = a;
@@ -50,25 +103,94 @@ void TskSkinEdit::SetAlignment(TAlignment a)
                  | Qt::AlignVCenter);
 }
 
+bool TskSkinEdit::Accepts(const TskDataSkinControl& d) const
+{
+    return dynamic_cast<const TskDataSkinEditControl*>(&d) != nullptr;
+}
+
+void TskSkinEdit::SkinChanged()
+{
+    TskSkinProperties::SkinChanged();
+    ApplyLook();
+}
+
+QMargins TskSkinEdit::FrameMargins() const
+{
+    const TskDataSkinEditControl* d = EditDefinition();
+    if (!d)
+        return {2, 2, 2, 2};
+    const TskRect& c = d->clientrect;
+    return {std::max(0, c.Left), std::max(0, c.Top), std::max(0, d->skinrect.Width() - c.Right),
+            std::max(0, d->skinrect.Height() - c.Bottom)};
+}
+
 void TskSkinEdit::ApplyLook()
 {
-    // Without a definition the edit shows its own font on DefaultColor.
-    setFont(MakeFont(font_));
+    // Skin changes bring the definition's font and height, or give them back.
+    const TskDataSkinEditControl* d = EditDefinition();
+    const bool skinFont = d && useSkinFont_;
+    setFont(MakeFont(skinFont ? d->FontDesc() : font_));
+    setTextMargins(FrameMargins());
+    if (skinFont) {
+        setFixedHeight(d->skinrect.Height());
+        heightFixed_ = true;
+    } else if (heightFixed_) {
+        setMinimumHeight(0);
+        setMaximumHeight(QWIDGETSIZE_MAX);
+        heightFixed_ = false;
+    }
+    ApplyColors();
+}
+
+void TskSkinEdit::ApplyColors()
+{
+    // The text is drawn over the engine's background, never on a fill of its own.
+    const TskDataSkinEditControl* d = EditDefinition();
+    const TColor text = d ? (hasFocus() ? d->activefontcolor : d->fontcolor) : font_.Color;
+    const TColor disabled = d ? d->disabledfontcolor : clGrayText;
     QPalette pal = palette();
-    pal.setColor(QPalette::Base, ColorToQColor(defaultColor_));
-    pal.setColor(QPalette::Text, ColorToQColor(font_.Color));
+    pal.setColor(QPalette::Base, Qt::transparent);
+    pal.setColor(QPalette::Text, ColorToQColor(text));
+    pal.setColor(QPalette::Disabled, QPalette::Text, ColorToQColor(disabled));
     pal.setColor(QPalette::Highlight, ColorToQColor(clHighlight));
     pal.setColor(QPalette::HighlightedText, ColorToQColor(clHighlightText));
     setPalette(pal);
     update();
 }
 
+void TskSkinEdit::DrawFrame(QPainter& p) const
+{
+    const QRect client = rect().marginsRemoved(FrameMargins());
+    const TskDataSkinEditControl* d = EditDefinition();
+    if (!d) {
+        if (!DrawDefault())
+            return;
+        DrawDefaultEditFrame(p, rect());
+        p.fillRect(client, ColorToQColor(defaultColor_));
+        return;
+    }
+    const QImage picture = SkinData()->ActivePicture(d->pictureindex);
+    const TskRect& state = EditStateRect(*d, Hot());
+    DrawSkinStrip(p, picture, EditStrip(*d, state), rect(), Qt::Horizontal);
+    DrawSkinStrip(p, picture, EditClientStrip(*d, state), client, Qt::Horizontal);
+}
+
 void TskSkinEdit::paintEvent(QPaintEvent* e)
 {
+    EnsureResolved();
+    if (width() > 0 && height() > 0) {
+        const qreal dpr = devicePixelRatioF();
+        QImage buffer(size() * dpr, QImage::Format_ARGB32_Premultiplied);
+        buffer.setDevicePixelRatio(dpr);
+        buffer.fill(Qt::transparent);
+        {
+            QPainter bp(&buffer);
+            DrawFrame(bp);
+        }
+        QPainter p(this);
+        p.drawImage(0, 0, buffer);
+    }
     QLineEdit::paintEvent(e);
-    QPainter p(this);
-    p.setPen(ColorToQColor(hasFocus() || underMouse() ? clNavy : clBtnShadow));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void TskSkinEdit::keyPressEvent(QKeyEvent* e)
@@ -90,6 +212,35 @@ void TskSkinEdit::contextMenuEvent(QContextMenuEvent* e)
     // The menu key opens the menu at the field's centre, a right click at the pointer.
     const bool fromKeyboard = e->reason() == QContextMenuEvent::Keyboard;
     ShowContextMenu(fromKeyboard ? mapToGlobal(rect().center()) : e->globalPos());
+}
+
+void TskSkinEdit::focusInEvent(QFocusEvent* e)
+{
+    QLineEdit::focusInEvent(e);
+    // A click that brings the focus places the caret right after this.
+    if (autoSelect_)
+        selectAll();
+    ApplyColors();
+}
+
+void TskSkinEdit::focusOutEvent(QFocusEvent* e)
+{
+    QLineEdit::focusOutEvent(e);
+    ApplyColors();
+}
+
+void TskSkinEdit::enterEvent(QEnterEvent* e)
+{
+    QLineEdit::enterEvent(e);
+    mouseIn_ = true;
+    update();
+}
+
+void TskSkinEdit::leaveEvent(QEvent* e)
+{
+    QLineEdit::leaveEvent(e);
+    mouseIn_ = false;
+    update();
 }
 
 void TskSkinEdit::BuildContextMenu()
@@ -183,44 +334,58 @@ QString TskSkinPasswordEdit::Cased(const QString& s) const
 
 void TskSkinPasswordEdit::SetText(const QString& t)
 {
-    const QString v = Cased(t);
-    const bool changed = v != text_;
-    text_ = v;
-    if (changed) {
+    const QString before = text_;
+    text_ = Cased(t);
+    if (text_ != before) {
         caret_ = std::min(caret_, int(text_.size()));
-        selStart_ = caret_;
-        selLength_ = 0;
-        anchor_ = caret_;
-        ScrollToCaret();
-        Changed();
+        MoveCaret(caret_, false);
+        ChangedFrom(before);
     }
     update();
 }
 
-void TskSkinPasswordEdit::Changed()
+void TskSkinPasswordEdit::ChangedFrom(const QString& before)
 {
-    if (OnChange)
+    if (text_ != before && OnChange)
         OnChange(this);
+}
+
+void TskSkinPasswordEdit::SetSelStart(int pos)
+{
+    MoveCaret(pos, false);
+}
+
+void TskSkinPasswordEdit::SetSelLength(int n)
+{
+    anchor_ = selStart_;
+    MoveCaret(selStart_ + std::max(0, n), true);
 }
 
 void TskSkinPasswordEdit::SelectAll()
 {
     anchor_ = 0;
-    caret_ = int(text_.size());
-    selStart_ = 0;
-    selLength_ = caret_;
-    ScrollToCaret();
-    update();
+    MoveCaret(int(text_.size()), true);
+}
+
+bool TskSkinPasswordEdit::Accepts(const TskDataSkinControl& d) const
+{
+    return dynamic_cast<const TskDataSkinEditControl*>(&d) != nullptr;
+}
+
+Qt::Orientations TskSkinPasswordEdit::SkinFixedSides() const
+{
+    // With the skin's font comes the skin's height; otherwise the picture stretches.
+    return UseSkinFont() ? Qt::Vertical : Qt::Orientations();
 }
 
 QRect TskSkinPasswordEdit::TextRect() const
 {
-    return rect().adjusted(2, 2, -2, -2);
+    return EditDefinition() ? SkinClientRect() : rect().adjusted(2, 2, -2, -2);
 }
 
 int TskSkinPasswordEdit::CellWidth() const
 {
-    return TextRect().height() / 2 + 3;
+    return std::max(1, TextRect().height() / 2 + 3);
 }
 
 int TskSkinPasswordEdit::AlignShift() const
@@ -233,19 +398,20 @@ int TskSkinPasswordEdit::AlignShift() const
 
 int TskSkinPasswordEdit::IndexAt(int x) const
 {
-    const int w = CellWidth();
-    const int i = firstVisible_ - 1 + (x - TextRect().left() - AlignShift() + w / 2) / w;
+    const int i = firstVisible_ - 1 + (x - TextRect().left() - AlignShift()) / CellWidth();
     return std::clamp(i, 0, int(text_.size()));
 }
 
 void TskSkinPasswordEdit::ScrollToCaret()
 {
     const int visible = std::max(1, TextRect().width() / CellWidth());
+    const int n = int(text_.size());
     if (caret_ < firstVisible_ - 1)
         firstVisible_ = caret_ + 1;
     else if (caret_ > firstVisible_ - 1 + visible)
         firstVisible_ = caret_ - visible + 1;
-    firstVisible_ = std::max(1, firstVisible_);
+    // No empty cells after the end while characters hide before the start.
+    firstVisible_ = std::clamp(firstVisible_, 1, std::max(1, n - visible + 1));
 }
 
 void TskSkinPasswordEdit::MoveCaret(int pos, bool extend)
@@ -253,6 +419,7 @@ void TskSkinPasswordEdit::MoveCaret(int pos, bool extend)
     pos = std::clamp(pos, 0, int(text_.size()));
     if (!extend)
         anchor_ = pos;
+    anchor_ = std::clamp(anchor_, 0, int(text_.size()));
     caret_ = pos;
     selStart_ = std::min(anchor_, caret_);
     selLength_ = std::abs(anchor_ - caret_);
@@ -264,31 +431,50 @@ void TskSkinPasswordEdit::MoveCaret(int pos, bool extend)
 void TskSkinPasswordEdit::DeleteSelection()
 {
     text_.remove(selStart_, selLength_);
-    caret_ = selStart_;
-    anchor_ = caret_;
-    selLength_ = 0;
+    MoveCaret(selStart_, false);
 }
 
 void TskSkinPasswordEdit::Insert(const QString& s)
 {
-    if (readOnly_ || s.isEmpty())
+    if (readOnly_)
         return;
-    const QString add = Cased(s);
-    if (maxLength_ > 0 && text_.size() - selLength_ + add.size() > maxLength_) {
-        // Too long: the insertion is rejected whole, only the selection goes.
-        if (selLength_ > 0) {
-            DeleteSelection();
-            Changed();
-        }
-        MoveCaret(caret_, false);
+    // The text goes to the service in the 8-bit code page: what has no form there is left out.
+    const QString add = AnsiRepresentable(Cased(s));
+    if (add.isEmpty())
         return;
-    }
+    const QString before = text_;
+    const bool fits = maxLength_ == 0 || text_.size() - selLength_ + add.size() <= maxLength_;
+    // Too long: the insertion is rejected whole, only the selection goes.
     DeleteSelection();
-    text_.insert(caret_, add);
-    MoveCaret(caret_ + int(add.size()), false);
-    Changed();
+    if (fits) {
+        text_.insert(caret_, add);
+        MoveCaret(caret_ + int(add.size()), false);
+    }
+    ChangedFrom(before);
 }
 
+void TskSkinPasswordEdit::Paste()
+{
+    Insert(ClipboardLine());
+}
+
+void TskSkinPasswordEdit::DeleteKey(bool backward)
+{
+    if (readOnly_)
+        return;
+    const QString before = text_;
+    if (selLength_ == 0) {
+        const int from = backward ? caret_ - 1 : caret_;
+        if (from < 0 || from >= text_.size())
+            return;
+        anchor_ = from;
+        MoveCaret(from + 1, true);
+    }
+    DeleteSelection();
+    ChangedFrom(before);
+}
+
+// Words are runs of non-blank characters.
 int TskSkinPasswordEdit::WordLeft(int pos) const
 {
     while (pos > 0 && text_[pos - 1].isSpace())
@@ -308,6 +494,25 @@ int TskSkinPasswordEdit::WordRight(int pos) const
     return pos;
 }
 
+void TskSkinPasswordEdit::SelectWordAt(int pos)
+{
+    // The run (of blanks or of other characters) holding the character at
+    // `pos`, or the one before it at the end.
+    const int n = int(text_.size());
+    if (n == 0)
+        return;
+    const int at = std::min(pos, n - 1);
+    const bool blank = text_[at].isSpace();
+    int from = at;
+    int to = at + 1;
+    while (from > 0 && text_[from - 1].isSpace() == blank)
+        --from;
+    while (to < n && text_[to].isSpace() == blank)
+        ++to;
+    anchor_ = from;
+    MoveCaret(to, true);
+}
+
 void TskSkinPasswordEdit::keyPressEvent(QKeyEvent* e)
 {
     const bool shift = e->modifiers() & Qt::ShiftModifier;
@@ -317,28 +522,15 @@ void TskSkinPasswordEdit::keyPressEvent(QKeyEvent* e)
     case Qt::Key_End: MoveCaret(int(text_.size()), shift); return;
     case Qt::Key_Left: MoveCaret(ctrl ? WordLeft(caret_) : caret_ - 1, shift); return;
     case Qt::Key_Right: MoveCaret(ctrl ? WordRight(caret_) : caret_ + 1, shift); return;
-    case Qt::Key_Backspace:
-    case Qt::Key_Delete:
-        if (readOnly_)
-            return;
-        if (selLength_ == 0) {
-            const int from = e->key() == Qt::Key_Backspace ? caret_ - 1 : caret_;
-            if (from < 0 || from >= text_.size())
-                return;
-            selStart_ = from;
-            selLength_ = 1;
-        }
-        DeleteSelection();
-        MoveCaret(caret_, false);
-        Changed();
-        return;
+    case Qt::Key_Backspace: DeleteKey(true); return;
+    case Qt::Key_Delete: DeleteKey(false); return;
     case Qt::Key_Insert:
-        if (shift)
-            Insert(QApplication::clipboard()->text());
+        if (shift && !ctrl)
+            Paste();
         return;
     case Qt::Key_V:
         if (ctrl) {
-            Insert(QApplication::clipboard()->text());
+            Paste();
             return;
         }
         break;
@@ -378,19 +570,28 @@ void TskSkinPasswordEdit::mouseReleaseEvent(QMouseEvent*)
     selecting_ = false;
 }
 
-void TskSkinPasswordEdit::mouseDoubleClickEvent(QMouseEvent*)
+void TskSkinPasswordEdit::mouseDoubleClickEvent(QMouseEvent* e)
 {
-    const int from = WordLeft(caret_);
-    anchor_ = from;
-    MoveCaret(WordRight(from), true);
+    if (e->button() == Qt::LeftButton)
+        SelectWordAt(caret_);
+}
+
+void TskSkinPasswordEdit::resizeEvent(QResizeEvent* e)
+{
+    TskSkinCustomControl::resizeEvent(e);
+    ScrollToCaret();
 }
 
 void TskSkinPasswordEdit::focusInEvent(QFocusEvent* e)
 {
     TskSkinCustomControl::focusInEvent(e);
-    MoveCaret(0, false);
-    if (autoSelect_)
-        SelectAll();
+    // Coming back to the window keeps the caret and selection where they were.
+    const bool returning = e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason;
+    if (!returning) {
+        MoveCaret(0, false);
+        if (autoSelect_)
+            SelectAll();
+    }
     caretOn_ = true;
     blink_.start();
     update();
@@ -418,44 +619,68 @@ void TskSkinPasswordEdit::MouseLeave()
 void TskSkinPasswordEdit::DrawDefaultImage(QPainter& p)
 {
     p.fillRect(rect(), ColorToQColor(defaultColor_));
-    p.setPen(ColorToQColor(hasFocus() || mouseIn_ ? clNavy : clBtnShadow));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-    p.setPen(ColorToQColor(clBtnFace));
-    p.drawRect(rect().adjusted(1, 1, -2, -2));
+    DrawDefaultEditFrame(p, rect());
+    DrawText(p, TextColor());
+}
 
+void TskSkinPasswordEdit::DrawSkinImage(QPainter& p)
+{
+    const TskDataSkinEditControl* d = EditDefinition();
+    const TskRect& state = EditStateRect(*d, Hot());
+    // The strip is built at the picture's height and stretched to the control's.
+    DrawSkinStrip(p, SkinPicture(), EditStrip(*d, state), rect(), Qt::Horizontal);
+    const TColor ink = !isEnabled() ? d->disabledfontcolor : Hot() ? d->activefontcolor : d->fontcolor;
+    DrawText(p, ColorToQColor(ink));
+}
+
+void TskSkinPasswordEdit::DrawSymbol(QPainter& p, const QRect& cell) const
+{
+    const int w = cell.width();
+    const int dy = (cell.height() - w) / 2 + 2;
+    const QRect box = cell.adjusted(2, dy, -2, -dy);
+    if (box.isEmpty())
+        return;
+    switch (passwordKind_) {
+    case pkRoundRect: {
+        // The corner ellipse is half the box wide and as high.
+        const qreal radius = box.width() / 4.0;
+        p.drawRoundedRect(box, radius, radius);
+        break;
+    }
+    case pkRect: p.fillRect(box, p.brush()); break;
+    case pkTriangle: {
+        const QRect b = box.width() % 2 == 0 ? box.adjusted(0, 0, 1, 0) : box;
+        const int right = b.left() + b.width();
+        const int bottom = b.top() + b.height();
+        p.drawPolygon(QPolygon({QPoint(b.left() + b.width() / 2, b.top()), QPoint(right, bottom),
+                                QPoint(b.left(), bottom)}));
+        break;
+    }
+    }
+}
+
+void TskSkinPasswordEdit::DrawText(QPainter& p, const QColor& ink)
+{
     const QRect tr = TextRect();
     const int w = CellWidth();
-    const int h = tr.height();
+    const int shift = AlignShift();
     const bool showSel = hasFocus() || !hideSelection_;
-    const QColor normal = isEnabled() ? ColorToQColor(DefaultFont().Color) : ColorToQColor(clGrayText);
     p.save();
     p.setClipRect(tr);
-    p.setRenderHint(QPainter::Antialiasing);
-    int x = tr.left() + AlignShift();
-    for (int i = firstVisible_ - 1; i < text_.size(); ++i, x += w) {
-        if (x + w > tr.left() + tr.width())
-            break;
-        const QRect cell(x, tr.top(), w, h);
+    p.setPen(Qt::NoPen);
+    int x = tr.left() + shift;
+    for (int i = firstVisible_ - 1; i < text_.size() && x + w <= tr.left() + tr.width(); ++i, x += w) {
+        const QRect cell(x, tr.top(), w, tr.height());
         const bool selected = showSel && i >= selStart_ && i < selStart_ + selLength_;
         if (selected)
             p.fillRect(cell, ColorToQColor(clHighlight));
-        const int dy = (h - w) / 2 + 2;
-        const QRectF box = QRectF(cell.adjusted(2, dy, -2, -dy));
-        p.setPen(Qt::NoPen);
-        p.setBrush(selected ? ColorToQColor(clHighlightText) : normal);
-        switch (passwordKind_) {
-        case pkRoundRect: p.drawRoundedRect(box, box.width() / 4, box.width() / 4); break;
-        case pkRect: p.fillRect(box, p.brush()); break;
-        case pkTriangle: {
-            const QRectF b = int(box.width()) % 2 == 0 ? box.adjusted(0, 0, 1, 0) : box;
-            p.drawPolygon(QPolygonF({QPointF(b.center().x(), b.top()), b.bottomRight(), b.bottomLeft()}));
-            break;
-        }
-        }
+        p.setBrush(selected ? ColorToQColor(clHighlightText) : ink);
+        DrawSymbol(p, cell);
     }
     p.restore();
     if (hasFocus() && caretOn_) {
-        const int cx = tr.left() + AlignShift() + (caret_ - (firstVisible_ - 1)) * w;
-        p.fillRect(QRect(std::min(cx, tr.left() + tr.width() - 1), tr.top(), 1, h), ColorToQColor(clWindowText));
+        const int cx = tr.left() + shift + (caret_ - (firstVisible_ - 1)) * w;
+        p.fillRect(QRect(std::min(cx, tr.left() + tr.width() - 1), tr.top(), 1, tr.height()),
+                   ColorToQColor(clWindowText));
     }
 }

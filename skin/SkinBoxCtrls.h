@@ -20,11 +20,11 @@ public:
     void SetDefaultColor(TColor c);
     const TFontDesc& DefaultFont() const { return defaultFont_; }
     void SetDefaultFont(const TFontDesc& f);
-    // The edit's own font (text colour included).
+    // The edit's own font (text colour included), used without a definition.
     const TFontDesc& Font() const { return font_; }
     void SetFont(const TFontDesc& f);
     bool UseSkinFont() const { return useSkinFont_; }
-    void SetUseSkinFont(bool v) { useSkinFont_ = v; }
+    void SetUseSkinFont(bool v);
     int DefaultWidth() const { return defaultWidth_; }
     void SetDefaultWidth(int v) { defaultWidth_ = v; }
     int DefaultHeight() const { return defaultHeight_; }
@@ -33,11 +33,18 @@ public:
     void SetButtonMode(bool v) { buttonMode_ = v; }
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment a);
+    bool AutoSelect() const { return autoSelect_; }
+    void SetAutoSelect(bool v) { autoSelect_ = v; }
 
     QString Text() const { return text(); }
     void SetText(const QString& t) { setText(t); }
 
     TNotifyEvent OnChange;
+
+    // The frame shows the active picture: mouse over or focused.
+    bool Hot() const { return mouseIn_ || hasFocus(); }
+
+    void SkinChanged() override;
 
     // Shows the skinned Undo/Cut/Copy/Paste/Delete/Select All menu at the
     // screen point; false when no skinned form and skin can show it.
@@ -45,13 +52,23 @@ public:
     TskSkinPopupMenu* ContextMenu() const;
 
 protected:
+    bool Accepts(const TskDataSkinControl& d) const override;
     void paintEvent(QPaintEvent*) override;
     void keyPressEvent(QKeyEvent*) override;
     void contextMenuEvent(QContextMenuEvent*) override;
+    void focusInEvent(QFocusEvent*) override;
+    void focusOutEvent(QFocusEvent*) override;
+    void enterEvent(QEnterEvent*) override;
+    void leaveEvent(QEvent*) override;
     void Repaint() override { update(); }
 
 private:
+    const TskDataSkinEditControl* EditDefinition() const { return DefinitionAs<TskDataSkinEditControl>(); }
+    // Room the frame takes on each side.
+    QMargins FrameMargins() const;
+    void DrawFrame(QPainter& p) const;
     void ApplyLook();
+    void ApplyColors();
     void BuildContextMenu();
 
     QPointer<TskSkinPopupMenu> contextMenu_;
@@ -64,8 +81,13 @@ private:
     int defaultHeight_ = 0;
     bool buttonMode_ = false;
     TAlignment alignment_ = taLeftJustify;
+    bool autoSelect_ = true;
+    bool mouseIn_ = false;
+    bool heightFixed_ = false;  // the definition holds the height
 };
 
+// Characters are shown as symbols in cells of text height / 2 + 3 pixels.
+// The text never leaves the field: there is no copy or cut.
 class TskSkinPasswordEdit : public TskSkinCustomControl {
     Q_OBJECT
 public:
@@ -92,15 +114,28 @@ public:
 
     int CaretPos() const { return caret_; }
     int SelStart() const { return selStart_; }
+    // Puts the caret at `pos` with nothing selected.
+    void SetSelStart(int pos);
     int SelLength() const { return selLength_; }
+    // Selects `n` characters from the selection start; the caret goes behind them.
+    void SetSelLength(int n);
     void SelectAll();
+
+    // Where the symbols go: the client rect of the definition, else inset by 2.
+    QRect TextRect() const;
+    int CellWidth() const;
+    // Index of the first character shown (from 1).
+    int FirstVisible() const { return firstVisible_; }
+    bool Hot() const { return mouseIn_ || hasFocus(); }
 
     TNotifyEvent OnChange;
 
 protected:
-    // The built-in look until the skinned edit picture is drawn.
-    bool Accepts(const TskDataSkinControl&) const override { return false; }
+    bool Accepts(const TskDataSkinControl& d) const override;
+    Qt::Orientations SkinFixedSides() const override;
     void DrawDefaultImage(QPainter& p) override;
+    void DrawSkinImage(QPainter& p) override;
+    void resizeEvent(QResizeEvent*) override;
     void keyPressEvent(QKeyEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
@@ -112,18 +147,22 @@ protected:
     void MouseLeave() override;
 
 private:
-    QRect TextRect() const;
-    int CellWidth() const;
+    const TskDataSkinEditControl* EditDefinition() const { return DefinitionAs<TskDataSkinEditControl>(); }
+    void DrawText(QPainter& p, const QColor& ink);
+    void DrawSymbol(QPainter& p, const QRect& cell) const;
     int AlignShift() const;
     int IndexAt(int x) const;
     QString Cased(const QString& s) const;
     void Insert(const QString& s);
+    void Paste();
     void DeleteSelection();
+    void DeleteKey(bool backward);
     void MoveCaret(int pos, bool extend);
     void ScrollToCaret();
     int WordLeft(int pos) const;
     int WordRight(int pos) const;
-    void Changed();
+    void SelectWordAt(int pos);
+    void ChangedFrom(const QString& before);
 
     TskPasswordKind passwordKind_ = pkRoundRect;
     TColor defaultColor_ = clWindow;

@@ -3,6 +3,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
+#include <array>
 
 // Most service text is plain ASCII, which reads the same in the code page:
 // both directions spare the converter for it.
@@ -30,4 +31,38 @@ std::string ToAnsi(const QString& text)
         return text.toLatin1().toStdString();
     const QByteArray bytes = encoder.encode(text);
     return {bytes.constData(), std::size_t(bytes.size())};
+}
+
+namespace {
+// Unicode forms of the code page's upper half, sorted (Latin-1 without a converter).
+const std::array<char16_t, 128>& AnsiUpperHalf()
+{
+    static const std::array<char16_t, 128> table = [] {
+        std::array<char16_t, 128> t{};
+        QByteArray bytes(128, '\0');
+        for (int i = 0; i < 128; ++i)
+            bytes[i] = char(0x80 + i);
+        QStringDecoder decoder("windows-1251");
+        const QString chars = decoder.isValid() ? decoder.decode(bytes) : QString::fromLatin1(bytes);
+        for (int i = 0; i < 128 && i < chars.size(); ++i)
+            t[std::size_t(i)] = chars[i].unicode();
+        std::sort(t.begin(), t.end());
+        return t;
+    }();
+    return table;
+}
+}  // namespace
+
+QString AnsiRepresentable(const QString& text)
+{
+    const std::array<char16_t, 128>& upper = AnsiUpperHalf();
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        // Unassigned bytes decode to U+FFFD, which must not pass for a character.
+        const char16_t u = c.unicode();
+        if (u < 0x80 || (u != 0xFFFD && std::binary_search(upper.begin(), upper.end(), u)))
+            out += c;
+    }
+    return out;
 }

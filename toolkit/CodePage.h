@@ -7,3 +7,6 @@
 QString FromAnsi(std::string_view bytes);
 // Characters without a Windows-1251 form become "?".
 std::string ToAnsi(const QString& text);
+// Only the characters of `text` that have a Windows-1251 form, in order; the
+// rest are dropped rather than turned into "?".
+QString AnsiRepresentable(const QString& text);
