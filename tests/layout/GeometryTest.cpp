@@ -18,10 +18,11 @@ const Place kPlaces[] = {
     {"Page", {8, 26, 1017, 684}, {8, 26, 1217, 834}},
     {"skSkinTabSheet1", {1, 21, 1015, 662}, {1, 21, 1215, 812}},
     {"skSkinTabSheet5", {1, 21, 1015, 662}, {1, 21, 1215, 812}},
-    // About: the picture follows the page, the login controls stay.
+    // About: the picture follows the page, the login controls stay; the two
+    // fields take the height of the skin's edit picture.
     {"Image1", {0, 0, 1015, 662}, {0, 0, 1215, 812}},
-    {"loginedit", {598, 280, 299, 18}, {598, 280, 299, 18}},
-    {"passedit", {598, 352, 299, 21}, {598, 352, 299, 21}},
+    {"loginedit", {598, 280, 299, 22}, {598, 280, 299, 22}},
+    {"passedit", {598, 352, 299, 22}, {598, 352, 299, 22}},
     {"zap", {600, 408, 97, 25}, {600, 408, 97, 25}},
     {"skSkinXFormButton1", {672, 456, 177, 25}, {672, 456, 177, 25}},
     // Stats: the upcoming list grows in height only.
