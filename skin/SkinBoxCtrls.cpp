@@ -10,7 +10,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRegularExpression>
 
 namespace {
 // The edit picture `r` as a strip: fixed left and right parts, the middle
@@ -29,6 +28,13 @@ TskStrip EditClientStrip(const TskDataSkinEditControl& d, const TskRect& r)
     const QRect piece(r.Left + c.Left, r.Top + c.Top, c.Width(), c.Height());
     const int tail = d.righttoppoint.X > 0 ? c.Right - d.righttoppoint.X : 0;
     return {piece, std::max(0, d.lefttoppoint.X - c.Left), std::max(0, tail), d.stretcheffect};
+}
+
+// Only an edit definition with a picture rect can draw a field.
+bool IsEditPicture(const TskDataSkinControl& d)
+{
+    const auto* edit = dynamic_cast<const TskDataSkinEditControl*>(&d);
+    return edit && !edit->skinrect.IsEmpty();
 }
 
 const TskRect& EditStateRect(const TskDataSkinEditControl& d, bool hot)
@@ -50,9 +56,8 @@ void DrawDefaultEditFrame(QPainter& p, const QRect& r)
 QString ClipboardLine()
 {
     QString text = QApplication::clipboard()->text();
-    const qsizetype lineEnd = text.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
-    if (lineEnd >= 0)
-        text.truncate(lineEnd);
+    const auto lineEnd = std::find_if(text.cbegin(), text.cend(), [](QChar c) { return c == u'\r' || c == u'\n'; });
+    text.truncate(lineEnd - text.cbegin());
     text.removeIf([](QChar c) { return c.unicode() < 32; });
     return text;
 }
@@ -105,7 +110,7 @@ void TskSkinEdit::SetAlignment(TAlignment a)
 
 bool TskSkinEdit::Accepts(const TskDataSkinControl& d) const
 {
-    return dynamic_cast<const TskDataSkinEditControl*>(&d) != nullptr;
+    return IsEditPicture(d);
 }
 
 void TskSkinEdit::SkinChanged()
@@ -369,7 +374,7 @@ void TskSkinPasswordEdit::SelectAll()
 
 bool TskSkinPasswordEdit::Accepts(const TskDataSkinControl& d) const
 {
-    return dynamic_cast<const TskDataSkinEditControl*>(&d) != nullptr;
+    return IsEditPicture(d);
 }
 
 Qt::Orientations TskSkinPasswordEdit::SkinFixedSides() const

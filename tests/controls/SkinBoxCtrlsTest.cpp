@@ -290,8 +290,14 @@ TEST_F(SkinEdits, LoginFieldLeavesEnterAndEscapeToTheWindowAndSelectsAllOnTab)
 
 TEST_F(SkinEdits, WithoutAnEditDefinitionBothFieldsKeepTheBuiltInLook)
 {
-    for (const char* name : {"nosuch", "button"}) {
+    const auto blank = SyntheticSkin("[SKINCONTROLS]\r\ncount=1\r\n0=blankedit:edit\r\n"
+                                     "[blankedit]\r\npictureindex=0\r\nclientrect=2,2,22,20\r\n");
+    // Absent, of another kind, or an edit without a picture rect.
+    for (const auto& [data, name] : {std::pair{skin.get(), "nosuch"}, std::pair{skin.get(), "button"},
+                                     std::pair{blank.get(), "blankedit"}}) {
         SCOPED_TRACE(name);
+        login->SetSkinData(data);
+        pass->SetSkinData(data);
         login->SetSkinDataName(name);
         pass->SetSkinDataName(name);
         EXPECT_EQ(login->SkinIndex(), -1);
@@ -308,6 +314,8 @@ TEST_F(SkinEdits, WithoutAnEditDefinitionBothFieldsKeepTheBuiltInLook)
             EXPECT_EQ(At(shot, {field->width() - 3, 5}), ColorToQColor(clWindow).rgb());
         }
     }
+    login->SetSkinData(skin.get());
+    pass->SetSkinData(skin.get());
     login->SetSkinDataName("edit");
     pass->SetSkinDataName("edit");
     EXPECT_EQ(login->height(), 22);
