@@ -1,5 +1,5 @@
 #pragma once
-// The real pointer of the test X server, moved and clicked with xdotool: the
+// The real pointer and keyboard of the test X server, driven with xdotool: the
 // server decides which window each event lands on, as for a user.
 #include <QCoreApplication>
 #include <QPoint>
@@ -50,6 +50,15 @@ inline bool Press(int button)
 inline bool Release(int button)
 {
     const bool ok = Xdo({"mouseup", QString::number(button)});
+    QTest::qWait(50);
+    return ok;
+}
+
+// Presses and releases keys in the focused window (xdotool names: "Tab",
+// "shift+Tab", "space", "Return").
+inline bool Key(const QString& keys)
+{
+    const bool ok = Xdo({"key", "--delay", "60", keys});
     QTest::qWait(50);
     return ok;
 }

@@ -1,0 +1,73 @@
+// The Stats page's Refresh button under a real keyboard: Tab reaches it, its
+// focus shows, and Space or Enter presses it.
+#include "XPointer.h"
+#include "tests/window/WindowFixture.h"
+
+using namespace xpointer;
+
+namespace {
+
+class RefreshButton : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        Open();
+        LogIn(QStringLiteral("demo"), QStringLiteral("demo"), false);
+        ASSERT_TRUE(form->LoggedIn());
+        ASSERT_EQ(form->Page->ActivePageIndex(), TForm1::pgStats);
+        ASSERT_TRUE(Park());
+        ASSERT_TRUE(Activate(form.get()));
+        button = form->skSkinXFormButton2;
+        const TNotifyEvent refresh = button->OnClick;
+        button->OnClick = [this, refresh](QObject* sender) {
+            ++presses;
+            refresh(sender);
+        };
+    }
+
+    bool Focus(QWidget* w)
+    {
+        w->setFocus(Qt::OtherFocusReason);
+        return WaitFor([w] { return w->hasFocus(); });
+    }
+
+    TskSkinXFormButton* button = nullptr;
+    int presses = 0;
+};
+
+TEST_F(RefreshButton, TabReachesItAndItsFocusShows)
+{
+    ASSERT_TRUE(Focus(form->RX));
+    const QImage unfocused = button->grab().toImage();
+    int tabs = 0;
+    while (!button->hasFocus() && tabs < 40) {
+        ASSERT_TRUE(Key(QStringLiteral("Tab")));
+        ++tabs;
+    }
+    ASSERT_TRUE(button->hasFocus()) << "Tab went round the window without stopping at Refresh";
+    EXPECT_NE(button->grab().toImage(), unfocused) << "the focused button looks as when it is not";
+
+    ASSERT_TRUE(Key(QStringLiteral("shift+Tab")));
+    EXPECT_FALSE(button->hasFocus());
+    ASSERT_TRUE(Key(QStringLiteral("Tab")));
+    EXPECT_TRUE(button->hasFocus());
+    EXPECT_EQ(presses, 0) << "moving the focus pressed the button";
+}
+
+TEST_F(RefreshButton, SpaceAndEnterPressIt)
+{
+    const int rows = form->RX->RowCount();
+    ASSERT_GT(rows, 0);
+    ASSERT_TRUE(Focus(button));
+    const char* keys[] = {"space", "Return", "KP_Enter"};
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(keys[i]);
+        ASSERT_TRUE(Key(QString::fromLatin1(keys[i])));
+        EXPECT_TRUE(WaitFor([&] { return presses == i + 1 && !form->Requests->Busy(); }));
+    }
+    EXPECT_EQ(form->RX->RowCount(), rows) << "each press reloads the same list";
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+}
+
+}  // namespace
