@@ -31,7 +31,8 @@ inline bool MoveTo(const QWidget* widget, QPoint p)
 // pointer may not see it until it moves out and back in.
 inline bool Park()
 {
-    return Xdo({"mousemove", "--sync", "1270", "790"});
+    // By way of the next pixel: --sync waits for a move, and the pointer may rest there already.
+    return Xdo({"mousemove", "--sync", "1269", "789"}) && Xdo({"mousemove", "--sync", "1270", "790"});
 }
 
 // Button 1 left, 4 wheel up, 5 wheel down.
