@@ -232,24 +232,26 @@ protected:
     static inline AtspiEventListener* listener_ = nullptr;
 };
 
-std::optional<int> ActionIndex(AtspiAction* action, const std::string& name)
+// The first of `count` entries whose name is `wanted`.
+std::optional<int> IndexNamed(int count, const std::function<gchar*(int)>& nameAt, const std::string& wanted)
 {
-    const int n = atspi_action_get_n_actions(action, nullptr);
-    for (int i = 0; i < n; ++i) {
-        if (Take(atspi_action_get_action_name(action, i, nullptr)) == name)
+    for (int i = 0; i < count; ++i) {
+        if (Take(nameAt(i)) == wanted)
             return i;
     }
     return std::nullopt;
 }
 
+std::optional<int> ActionIndex(AtspiAction* action, const std::string& name)
+{
+    return IndexNamed(atspi_action_get_n_actions(action, nullptr),
+                      [&](int i) { return atspi_action_get_action_name(action, i, nullptr); }, name);
+}
+
 std::optional<int> ColumnNamed(AtspiTable* table, const std::string& header)
 {
-    const int n = atspi_table_get_n_columns(table, nullptr);
-    for (int c = 0; c < n; ++c) {
-        if (Take(atspi_table_get_column_description(table, c, nullptr)) == header)
-            return c;
-    }
-    return std::nullopt;
+    return IndexNamed(atspi_table_get_n_columns(table, nullptr),
+                      [&](int c) { return atspi_table_get_column_description(table, c, nullptr); }, header);
 }
 
 // In order: the cases share one program, logged out until the second logs in.
