@@ -261,6 +261,8 @@ void TForm1Definition::CreateStatsPage()
     LineNotice = NewOwnFontLabel(skSkinPanel3, "LineNotice", QRect(97, 1, 159, 19), alClient, kNoticeFont);
     RX = NewGrid(skSkinPanel1, "RX", QRect(1, 22, 367, 639), alClient);
     RX->setAccessibleName(QStringLiteral("Upcoming matches"));
+    // The list first: it takes the focus when the login page goes, Tab then reaches Refresh.
+    QWidget::setTabOrder(RX, skSkinXFormButton2);
     skSkinSplitter1 = NewSplitter(page, "skSkinSplitter1", QRect(369, 0, 3, 662), alLeft);
 
     skSkinPanel2 = NewPanel(page, "skSkinPanel2", QRect(372, 0, 643, 662), alClient);

@@ -32,22 +32,18 @@ protected:
     int presses = 0;
 };
 
-TEST_F(RefreshButton, TabReachesItAndItsFocusShows)
+TEST_F(RefreshButton, TabFromTheListReachesItAndItsFocusShows)
 {
+    EXPECT_TRUE(form->RX->hasFocus()) << "the list takes the focus from the login page";
     ASSERT_TRUE(Focus(form->RX));
     const QImage unfocused = button->grab().toImage();
-    int tabs = 0;
-    while (!button->hasFocus() && tabs < 40) {
-        ASSERT_TRUE(Key(QStringLiteral("Tab")));
-        ++tabs;
-    }
-    ASSERT_TRUE(button->hasFocus()) << "Tab went round the window without stopping at Refresh";
+    ASSERT_TRUE(Key(QStringLiteral("Tab")));
+    ASSERT_TRUE(button->hasFocus());
     EXPECT_NE(button->grab().toImage(), unfocused) << "the focused button looks as when it is not";
 
     ASSERT_TRUE(Key(QStringLiteral("shift+Tab")));
-    EXPECT_FALSE(button->hasFocus());
-    ASSERT_TRUE(Key(QStringLiteral("Tab")));
-    EXPECT_TRUE(button->hasFocus());
+    EXPECT_TRUE(form->RX->hasFocus());
+    EXPECT_EQ(button->grab().toImage(), unfocused);
     EXPECT_EQ(presses, 0) << "moving the focus pressed the button";
 }
 
