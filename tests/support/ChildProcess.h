@@ -32,9 +32,14 @@ public:
                 announces = true;
             }
         }
+        // Everything the child needs is made before the fork: a forked copy of a
+        // threaded program must not allocate.
+        std::vector<std::string> environment = WithEnvironment(env);
+        const std::vector<char*> args = Pointers(argv);
+        const std::vector<char*> envp = Pointers(environment);
         pid_ = fork();
         if (pid_ == 0)
-            Exec(argv, env, quiet, fds, announces);
+            Exec(args.data(), envp.data(), quiet, fds, announces);
         close(fds[1]);
         if (announces)
             ReadLine(fds[0], timeoutMs);
@@ -44,7 +49,6 @@ public:
     TChildProcess(const TChildProcess&) = delete;
     TChildProcess& operator=(const TChildProcess&) = delete;
 
-    bool Started() const { return pid_ > 0; }
     // The ready line, without its line end; empty when none came.
     const std::string& Line() const { return line_; }
     // False once the program has ended.
@@ -71,8 +75,31 @@ public:
     }
 
 private:
-    [[noreturn]] static void Exec(const std::vector<std::string>& argv, const std::vector<std::string>& env,
-                                  bool quiet, const int fds[2], bool announces)
+    static std::vector<std::string> WithEnvironment(const std::vector<std::string>& added)
+    {
+        std::vector<std::string> all = added;
+        for (char** e = environ; *e; ++e) {
+            const std::string entry = *e;
+            const std::string name = entry.substr(0, entry.find('=') + 1);
+            bool replaced = false;
+            for (const std::string& a : added)
+                replaced = replaced || a.rfind(name, 0) == 0;
+            if (!replaced)
+                all.push_back(entry);
+        }
+        return all;
+    }
+
+    static std::vector<char*> Pointers(std::vector<std::string>& strings)
+    {
+        std::vector<char*> pointers;
+        for (std::string& s : strings)
+            pointers.push_back(s.data());
+        pointers.push_back(nullptr);
+        return pointers;
+    }
+
+    [[noreturn]] static void Exec(char* const* args, char* const* envp, bool quiet, const int fds[2], bool announces)
     {
         prctl(PR_SET_PDEATHSIG, SIGTERM);
         close(fds[0]);
@@ -82,13 +109,7 @@ private:
             const int null = open("/dev/null", O_WRONLY);
             dup2(null, STDERR_FILENO);
         }
-        for (const std::string& e : env)
-            putenv(const_cast<char*>(e.c_str()));
-        std::vector<char*> args;
-        for (const std::string& a : argv)
-            args.push_back(const_cast<char*>(a.c_str()));
-        args.push_back(nullptr);
-        execvp(args[0], args.data());
+        execvpe(args[0], args, envp);
         _exit(127);
     }
 
