@@ -518,6 +518,14 @@ void StateChanged(QWidget* control)
     QAccessible::updateAccessibility(&event);
 }
 
+void NameChanged(QWidget* control)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(control, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
 void MenuOpened(QWidget* popup)
 {
     if (!QAccessible::isActive())

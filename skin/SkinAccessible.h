@@ -13,6 +13,8 @@ namespace SkinAccessibility {
 
 // A control's checked, pressed or selected state changed.
 void StateChanged(QWidget* control);
+// A label's caption, and so its name, changed: a count or a countdown moved on.
+void NameChanged(QWidget* control);
 // A menu level opened, and the item it highlights now.
 void MenuOpened(QWidget* popup);
 void MenuItemHighlighted(QWidget* popup, int index);

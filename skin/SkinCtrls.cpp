@@ -560,6 +560,7 @@ void TskSkinLabel::SetCaption(const QString& c)
     caption_ = c;
     AdjustSize();
     update();
+    SkinAccessibility::NameChanged(this);
 }
 
 bool TskSkinLabel::Accepts(const TskDataSkinControl& d) const

@@ -255,9 +255,14 @@ void TForm1Definition::CreateStatsPage()
     skSkinPanel3 = NewPanel(skSkinPanel1, "skSkinPanel3", QRect(1, 1, 367, 21), alTop);
     skSkinXFormButton2 = NewButton(skSkinPanel3, "skSkinXFormButton2", QRect(1, 1, 96, 19), alLeft,
                                    QStringLiteral("Refresh"), "resizebutton");
+    // The one button of the logged-in window: a tab stop, so keyboard users reach it.
+    skSkinXFormButton2->SetCanFocused(true);
     countsoon = NewSkinFontLabel(skSkinPanel3, "countsoon", QRect(256, 1, 110, 19), alRight, QStringLiteral("Count: 0"));
     LineNotice = NewOwnFontLabel(skSkinPanel3, "LineNotice", QRect(97, 1, 159, 19), alClient, kNoticeFont);
     RX = NewGrid(skSkinPanel1, "RX", QRect(1, 22, 367, 639), alClient);
+    RX->setAccessibleName(QStringLiteral("Upcoming matches"));
+    // The list first: it takes the focus when the login page goes, Tab then reaches Refresh.
+    QWidget::setTabOrder(RX, skSkinXFormButton2);
     skSkinSplitter1 = NewSplitter(page, "skSkinSplitter1", QRect(369, 0, 3, 662), alLeft);
 
     skSkinPanel2 = NewPanel(page, "skSkinPanel2", QRect(372, 0, 643, 662), alClient);
@@ -421,12 +426,14 @@ void TForm1Definition::CreateLivePage()
     lcount = NewSkinFontLabel(skSkinPanel28, "lcount", QRect(904, 1, 110, 19), alRight, QStringLiteral("Count: 0"));
     LiveNotice = NewOwnFontLabel(skSkinPanel28, "LiveNotice", QRect(209, 1, 695, 19), alClient, kNoticeFont);
     LG = NewGrid(page, "LG", QRect(0, 21, 1015, 508), alClient);
+    LG->setAccessibleName(QStringLiteral("Live matches"));
     skSkinSplitter4 = NewSplitter(page, "skSkinSplitter4", QRect(0, 529, 1015, 3), alBottom);
     skSkinPanel29 = NewPanel(page, "skSkinPanel29", QRect(0, 532, 1015, 130), alBottom);
     skSkinLabel3 = NewSkinFontLabel(skSkinPanel29, "skSkinLabel3", QRect(1, 1, 1013, 21), alTop,
                                     QStringLiteral("Recoming Bets Live"));
     skSkinLabel3->SetAlignment(taLeftJustify);
     LGG = NewGrid(skSkinPanel29, "LGG", QRect(1, 22, 1013, 107), alClient);
+    LGG->setAccessibleName(QStringLiteral("Recommended live bets"));
 }
 
 void TForm1Definition::CreateRadarPage()
@@ -443,4 +450,5 @@ void TForm1Definition::CreateReportPage()
                                   QStringLiteral("Count: 0"));
     ReportNotice = NewOwnFontLabel(skSkinPanel30, "ReportNotice", QRect(1, 1, 892, 19), alClient, kNoticeFont);
     RG = NewGrid(page, "RG", QRect(0, 21, 1015, 641), alClient);
+    RG->setAccessibleName(QStringLiteral("Upcoming matches in full"));
 }

@@ -15,6 +15,7 @@
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -76,6 +77,18 @@ public:
 private:
     QAccessible::UpdateHandler previous_;
 };
+
+// What `act` sends while no reader listens.
+std::vector<ReaderEvent> SentWithoutReader(const std::function<void()>& act)
+{
+    std::vector<ReaderEvent> events;
+    recording = &events;
+    const auto previous = QAccessible::installUpdateHandler(Record);
+    act();
+    QAccessible::installUpdateHandler(previous);
+    recording = nullptr;
+    return events;
+}
 
 QAccessibleInterface* Of(QObject* object)
 {
@@ -186,15 +199,11 @@ TEST_F(GridAccessibilityTest, AnUpdateBlockIsOneResetAndSingleChangesAreTold)
 
 TEST_F(GridAccessibilityTest, NothingIsSentWhileNoReaderListens)
 {
-    std::vector<ReaderEvent> events;
-    recording = &events;
-    const auto previous = QAccessible::installUpdateHandler(Record);
-    grid.AddRow();
-    grid.SelectCell(0, 2);
-    grid.ClearRows();
-    QAccessible::installUpdateHandler(previous);
-    recording = nullptr;
-    EXPECT_TRUE(events.empty());
+    EXPECT_TRUE(SentWithoutReader([&] {
+                    grid.AddRow();
+                    grid.SelectCell(0, 2);
+                    grid.ClearRows();
+                }).empty());
 }
 
 TEST_F(GridAccessibilityTest, PressingACellOpensItAsADoubleClickDoes)
@@ -270,6 +279,22 @@ TEST(SkinAccessibilityTest, ButtonsCheckBoxesAndLabelsHaveRolesNamesStatesAndAct
     EXPECT_TRUE(Of(box)->state().checked);
     Of(link)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(linkClicks, 1);
+}
+
+TEST(SkinAccessibilityTest, ALabelTellsAReaderOfEachNewCaptionAndNoOneElse)
+{
+    TskSkinLabel label;
+    label.SetCaption(QStringLiteral("Count: 0"));
+    label.show();
+    {
+        ReaderRecorder reader;
+        label.SetCaption(QStringLiteral("Count: 12"));
+        label.SetCaption(QStringLiteral("Count: 12"));
+        EXPECT_EQ(reader.Count(QAccessible::NameChanged), 1);
+        EXPECT_EQ(reader.From(&label), 1);
+        EXPECT_EQ(Of(&label)->text(QAccessible::Name), "Count: 12");
+    }
+    EXPECT_TRUE(SentWithoutReader([&] { label.SetCaption(QStringLiteral("Count: 13")); }).empty());
 }
 
 TEST(SkinAccessibilityTest, ThePasswordFieldTellsOnlyHowManyCharactersItHolds)

@@ -1,7 +1,6 @@
 // The Stats page's match list under a real pointer: a double click on a team
 // name too long for its cell opens that match, and its hint does not stay.
-#include "XPointer.h"
-#include "tests/window/WindowFixture.h"
+#include "LoggedInWindow.h"
 
 using namespace xpointer;
 
@@ -10,18 +9,8 @@ namespace {
 constexpr int kIdCol = 0;
 constexpr int kHomeCol = 5;
 
-class StatsList : public WindowTest {
+class StatsList : public LoggedInWindow {
 protected:
-    void SetUp() override
-    {
-        WindowTest::SetUp();
-        Open();
-        LogIn(QStringLiteral("demo"), QStringLiteral("demo"), false);
-        ASSERT_TRUE(form->LoggedIn());
-        ASSERT_EQ(form->Page->ActivePageIndex(), TForm1::pgStats);
-        ASSERT_TRUE(Activate(form.get()));
-    }
-
     QPoint HomeCell(int row) const { return form->RX->CellRect(kHomeCol, row).center(); }
 
     // The first row whose home team shows its full name in a hint over the cell.

@@ -1,5 +1,5 @@
 #pragma once
-// The real pointer of the test X server, moved and clicked with xdotool: the
+// The real pointer and keyboard of the test X server, driven with xdotool: the
 // server decides which window each event lands on, as for a user.
 #include <QCoreApplication>
 #include <QPoint>
@@ -31,7 +31,8 @@ inline bool MoveTo(const QWidget* widget, QPoint p)
 // pointer may not see it until it moves out and back in.
 inline bool Park()
 {
-    return Xdo({"mousemove", "--sync", "1270", "790"});
+    // By way of the next pixel: --sync waits for a move, and the pointer may rest there already.
+    return Xdo({"mousemove", "--sync", "1269", "789"}) && Xdo({"mousemove", "--sync", "1270", "790"});
 }
 
 // Button 1 left, 4 wheel up, 5 wheel down.
@@ -50,6 +51,15 @@ inline bool Press(int button)
 inline bool Release(int button)
 {
     const bool ok = Xdo({"mouseup", QString::number(button)});
+    QTest::qWait(50);
+    return ok;
+}
+
+// Presses and releases keys in the focused window (xdotool names: "Tab",
+// "shift+Tab", "space", "Return").
+inline bool Key(const QString& keys)
+{
+    const bool ok = Xdo({"key", "--delay", "60", keys});
     QTest::qWait(50);
     return ok;
 }
