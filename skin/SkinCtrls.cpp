@@ -9,6 +9,7 @@
 #include <QBitmap>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -978,6 +979,12 @@ TskSkinButton::TskSkinButton(QWidget* parent) : TskSkinCustomControl(parent)
     });
 }
 
+void TskSkinButton::SetUseSkinSize(bool v)
+{
+    useSkinSize_ = v;
+    SkinChanged();
+}
+
 void TskSkinButton::SetUseSkinFontColor(bool v)
 {
     useSkinFontColor_ = v;
@@ -988,6 +995,19 @@ void TskSkinButton::SetCanFocused(bool v)
 {
     canFocused_ = v;
     setFocusPolicy(v ? Qt::StrongFocus : Qt::NoFocus);
+    UpdateAccelerator();
+}
+
+void TskSkinButton::SetDefault(bool v)
+{
+    default_ = v;
+    WatchWindowKeys();
+}
+
+void TskSkinButton::SetCancel(bool v)
+{
+    cancel_ = v;
+    WatchWindowKeys();
 }
 
 void TskSkinButton::SetDown(bool v)
@@ -1013,6 +1033,7 @@ void TskSkinButton::SetGroupIndex(int v)
 void TskSkinButton::SetCaption(const QString& c)
 {
     caption_ = c;
+    UpdateAccelerator();
     update();
 }
 
@@ -1046,12 +1067,28 @@ void TskSkinButton::Click()
         OnClick(this);
 }
 
-bool TskSkinButton::ShowsPressed() const
+bool TskSkinButton::Accepts(const TskDataSkinControl& d) const
 {
-    return (pressed_ && mouseIn_) || (groupIndex_ != 0 && down_);
+    return dynamic_cast<const TskDataSkinButtonControl*>(&d) != nullptr;
 }
 
-void TskSkinButton::DrawCaption(QPainter& p, const QRect& area, const QColor& color) const
+Qt::Orientations TskSkinButton::SkinFixedSides() const
+{
+    // Without the skin size the state picture is stretched to any size.
+    return useSkinSize_ ? TskSkinCustomControl::SkinFixedSides() : Qt::Orientations();
+}
+
+bool TskSkinButton::ShowsPressed() const
+{
+    return down_ && (mouseIn_ || spaceHeld_ || groupIndex_ != 0);
+}
+
+bool TskSkinButton::ShowsActive() const
+{
+    return mouseIn_ || (canFocused_ && hasFocus());
+}
+
+void TskSkinButton::DrawCaption(QPainter& p, const QRect& area, const QFont& font, const QColor& color) const
 {
     QImage glyph;
     if (!glyph_.isNull()) {
@@ -1059,8 +1096,8 @@ void TskSkinButton::DrawCaption(QPainter& p, const QRect& area, const QColor& co
         const int state = !isEnabled() && numGlyphs_ > 1 ? 1 : 0;
         glyph = glyph_.copy(state * w, 0, w, glyph_.height());
     }
-    const QFontMetrics fm(TextFont());
-    const int textW = caption_.isEmpty() ? 0 : fm.horizontalAdvance(caption_);
+    const QFontMetrics fm(font);
+    const int textW = caption_.isEmpty() ? 0 : fm.size(Qt::TextShowMnemonic, caption_).width();
     const bool vertical = layout_ == blGlyphTop || layout_ == blGlyphBottom;
     const int gap = glyph.isNull() || caption_.isEmpty() ? 0 : spacing_;
     const int blockW = vertical ? std::max(glyph.width(), textW) : glyph.width() + gap + textW;
@@ -1091,20 +1128,50 @@ void TskSkinButton::DrawCaption(QPainter& p, const QRect& area, const QColor& co
     }
     if (!glyph.isNull())
         p.drawImage(glyphRect.topLeft(), glyph);
-    p.setFont(TextFont());
+    p.setFont(font);
     p.setPen(color);
-    p.drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine, caption_);
+    p.drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic, caption_);
 }
 
 void TskSkinButton::DrawDefaultImage(QPainter& p)
 {
     const bool pressed = ShowsPressed();
-    const bool hot = mouseIn_ || (canFocused_ && hasFocus());
+    const bool hot = ShowsActive();
     const TColor face = pressed ? 0xB59385 : hot ? 0xD2BDB6 : clBtnFace;
     p.fillRect(rect(), ColorToQColor(face));
     p.setPen(ColorToQColor(pressed || hot ? clNavy : clBtnShadow));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
-    DrawCaption(p, rect(), TextColor());
+    DrawCaption(p, rect(), TextFont(), TextColor());
+}
+
+void TskSkinButton::DrawSkinImage(QPainter& p)
+{
+    const auto* d = DefinitionAs<TskDataSkinButtonControl>();
+    const TskRect active = d->activeskinrect.IsEmpty() ? d->skinrect : d->activeskinrect;
+    const TskRect pressed = d->downskinrect.IsEmpty() ? active : d->downskinrect;
+    // A disabled button without a picture of its own keeps the normal one but greys its text.
+    const bool disabled = !isEnabled();
+    const TskRect& face = disabled       ? (d->disabledskinrect.IsEmpty() ? d->skinrect : d->disabledskinrect)
+                          : ShowsPressed() ? pressed
+                          : ShowsActive()  ? active
+                                           : d->skinrect;
+    TColor color = disabled         ? d->disabledfontcolor
+                   : ShowsPressed() ? d->downfontcolor
+                   : ShowsActive()  ? d->activefontcolor
+                                    : d->fontcolor;
+    if (!disabled && !useSkinFontColor_)
+        color = DefaultFont().Color;
+    if (useSkinSize_ || ResizeMode() == rmNinePiece)
+        DrawSkinRect(p, SkinPicture(), *d, face, rect());
+    else
+        DrawSkinPiece(p, SkinPicture(), face.ToQRect(), rect());
+    // The client rect moves with the size either way.
+    const QRect area = SkinClientRect();
+    DrawCaption(p, area, MakeFont(UseSkinFont() ? d->FontDesc() : DefaultFont()), ColorToQColor(color));
+    if (d->showfocus && hasFocus()) {
+        p.setPen(QPen(ColorToQColor(color), 1, Qt::DotLine));
+        p.drawRect(area.adjusted(0, 0, -1, -1));
+    }
 }
 
 void TskSkinButton::MouseEnter()
@@ -1115,7 +1182,8 @@ void TskSkinButton::MouseEnter()
 
 void TskSkinButton::MouseLeave()
 {
-    mouseIn_ = false;
+    // A focused default button stays lit: Enter still goes to it.
+    mouseIn_ = default_ && hasFocus();
     update();
 }
 
@@ -1127,13 +1195,30 @@ void TskSkinButton::mousePressEvent(QMouseEvent* e)
         setFocus(Qt::MouseFocusReason);
     pressed_ = true;
     mouseIn_ = true;
+    wasDown_ = down_;
     if (groupIndex_ != 0) {
-        SetDown(allowAllUp_ ? !down_ : true);
-        Click();
-    } else if (repeatMode_) {
-        repeat_.start(repeatInterval_);
+        if (!down_) {
+            SetDown(true);
+            Click();
+        }
+    } else {
+        SetDown(true);
+        if (repeatMode_)
+            repeat_.start(repeatInterval_);
     }
     update();
+}
+
+void TskSkinButton::mouseMoveEvent(QMouseEvent* e)
+{
+    // While held the button grabs the mouse: follow the pointer in and out.
+    if (!pressed_)
+        return;
+    const bool inside = rect().contains(e->position().toPoint());
+    if (inside != mouseIn_) {
+        mouseIn_ = inside;
+        update();
+    }
 }
 
 void TskSkinButton::mouseReleaseEvent(QMouseEvent* e)
@@ -1143,19 +1228,124 @@ void TskSkinButton::mouseReleaseEvent(QMouseEvent* e)
     repeat_.stop();
     pressed_ = false;
     mouseIn_ = rect().contains(e->position().toPoint());
+    if (groupIndex_ == 0) {
+        // Released outside: up again without a click.
+        Release(mouseIn_);
+    } else if (allowAllUp_ && wasDown_ && mouseIn_) {
+        SetDown(false);
+        Click();
+    }
     update();
-    // Released outside: no click.
-    if (groupIndex_ == 0 && mouseIn_)
+}
+
+void TskSkinButton::Release(bool click)
+{
+    const bool wasDown = down_;
+    SetDown(false);
+    if (click && wasDown)
         Click();
 }
 
 void TskSkinButton::keyPressEvent(QKeyEvent* e)
 {
-    if (canFocused_ && (e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
-        Click();
+    if (!canFocused_) {
+        TskSkinCustomControl::keyPressEvent(e);
         return;
     }
-    TskSkinCustomControl::keyPressEvent(e);
+    switch (e->key()) {
+    case Qt::Key_Space:
+        if (!e->isAutoRepeat() && !pressed_) {
+            spaceHeld_ = true;
+            SetDown(true);
+        }
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Click();
+        return;
+    default:
+        TskSkinCustomControl::keyPressEvent(e);
+    }
+}
+
+void TskSkinButton::keyReleaseEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Space && !e->isAutoRepeat() && spaceHeld_) {
+        spaceHeld_ = false;
+        Release(true);
+        return;
+    }
+    TskSkinCustomControl::keyReleaseEvent(e);
+}
+
+void TskSkinButton::focusInEvent(QFocusEvent* e)
+{
+    TskSkinCustomControl::focusInEvent(e);
+    update();
+}
+
+void TskSkinButton::focusOutEvent(QFocusEvent* e)
+{
+    // Focus leaving while Space is held raises the button without a click.
+    if (spaceHeld_) {
+        spaceHeld_ = false;
+        Release(false);
+    }
+    if (default_)
+        mouseIn_ = underMouse();
+    TskSkinCustomControl::focusOutEvent(e);
+    update();
+}
+
+void TskSkinButton::UpdateAccelerator()
+{
+    if (accelerator_ != 0)
+        releaseShortcut(accelerator_);
+    accelerator_ = 0;
+    const QKeySequence key = QKeySequence::mnemonic(caption_);
+    if (canFocused_ && !key.isEmpty())
+        accelerator_ = grabShortcut(key);
+}
+
+void TskSkinButton::WatchWindowKeys()
+{
+    QWidget* top = window();
+    if (watchedWindow_ == top)
+        return;
+    if (watchedWindow_)
+        watchedWindow_->removeEventFilter(this);
+    watchedWindow_ = top;
+    if (top != this)
+        top->installEventFilter(this);
+}
+
+bool TskSkinButton::event(QEvent* e)
+{
+    if (e->type() == QEvent::Shortcut && static_cast<QShortcutEvent*>(e)->shortcutId() == accelerator_
+        && accelerator_ != 0) {
+        if (isEnabled()) {
+            setFocus(Qt::ShortcutFocusReason);
+            Click();
+        }
+        return true;
+    }
+    if (e->type() == QEvent::ParentChange && (default_ || cancel_))
+        WatchWindowKeys();
+    return TskSkinCustomControl::event(e);
+}
+
+bool TskSkinButton::eventFilter(QObject* watched, QEvent* e)
+{
+    // Enter or Escape that no control of the window took: the dialog keys.
+    if (watched == watchedWindow_ && e->type() == QEvent::KeyPress && canFocused_ && isVisible() && isEnabled()) {
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        if ((enter && default_) || (key == Qt::Key_Escape && cancel_)) {
+            Click();
+            return true;
+        }
+    }
+    return TskSkinCustomControl::eventFilter(watched, e);
 }
 
 // ---- TskSkinXFormButton ----
@@ -1182,7 +1372,7 @@ void TskSkinXFormButton::DrawDefaultImage(QPainter& p)
         return;
     }
     const bool pressed = ShowsPressed();
-    const bool hot = MouseIn();
+    const bool hot = ShowsActive();
     const QImage& face = pressed && !defDownImage_.isNull() ? defDownImage_
                          : hot && !defActiveImage_.isNull() ? defActiveImage_
                                                             : defImage_;
@@ -1191,7 +1381,7 @@ void TskSkinXFormButton::DrawDefaultImage(QPainter& p)
                          : pressed    ? ColorToQColor(defDownFontColor_)
                          : hot        ? ColorToQColor(defActiveFontColor_)
                                       : TextColor();
-    DrawCaption(p, rect(), color);
+    DrawCaption(p, rect(), TextFont(), color);
 }
 
 // ---- TskSkinCheckRadioBox ----
@@ -1249,7 +1439,8 @@ void TskSkinCheckRadioBox::SetRadio(bool v)
 void TskSkinCheckRadioBox::SetFlat(bool v)
 {
     flat_ = v;
-    update();
+    // Only the framed look takes its size from the skin.
+    SkinChanged();
 }
 
 void TskSkinCheckRadioBox::SetCanFocused(bool v)
@@ -1290,6 +1481,33 @@ void TskSkinCheckRadioBox::Toggle()
     SetChecked(!checked_);
 }
 
+bool TskSkinCheckRadioBox::Accepts(const TskDataSkinControl& d) const
+{
+    return dynamic_cast<const TskDataSkinCheckRadioControl*>(&d) != nullptr;
+}
+
+Qt::Orientations TskSkinCheckRadioBox::SkinFixedSides() const
+{
+    return flat_ ? Qt::Orientations() : TskSkinCustomControl::SkinFixedSides();
+}
+
+void TskSkinCheckRadioBox::DrawCaption(QPainter& p, int x, const QRect& area, const TFontDesc& font) const
+{
+    if (images_ && imageIndex_ >= 0 && imageIndex_ < images_->Count()) {
+        images_->Draw(p, x, area.top() + area.height() / 2 - images_->Height() / 2, imageIndex_, isEnabled());
+        x += images_->Width() + 5;
+    }
+    const QRect text(x, area.top(), area.right() + 1 - x, area.height());
+    p.setFont(MakeFont(font));
+    p.setPen(ColorToQColor(font.Color));
+    p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, caption_);
+    if (canFocused_ && hasFocus()) {
+        const int w = std::min(QFontMetrics(MakeFont(font)).horizontalAdvance(caption_) + 4, text.width() + 2);
+        p.setPen(QPen(ColorToQColor(font.Color), 1, Qt::DotLine));
+        p.drawRect(QRect(x - 2, area.top() + 2, w, area.height() - 5));
+    }
+}
+
 void TskSkinCheckRadioBox::DrawDefaultImage(QPainter& p)
 {
     if (!flat_)
@@ -1314,18 +1532,78 @@ void TskSkinCheckRadioBox::DrawDefaultImage(QPainter& p)
         }
         p.restore();
     }
-    int x = 22;
-    if (images_ && imageIndex_ >= 0 && imageIndex_ < images_->Count()) {
-        images_->Draw(p, x, height() / 2 - images_->Height() / 2, imageIndex_, isEnabled());
-        x += images_->Width() + 5;
+    TFontDesc font = DefaultFont();
+    if (!isEnabled())
+        font.Color = clGrayText;
+    DrawCaption(p, 22, rect(), font);
+}
+
+namespace {
+// Each channel halfway toward white, rounding halves up; clear pixels stay clear.
+QImage MixedHalfwayToWhite(QImage img)
+{
+    img = img.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < img.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x)
+            if (qAlpha(line[x]) != 0)
+                line[x] = qRgb((qRed(line[x]) + 256) / 2, (qGreen(line[x]) + 256) / 2, (qBlue(line[x]) + 256) / 2);
     }
-    p.setFont(TextFont());
-    p.setPen(TextColor());
-    p.drawText(QRect(x, 0, width() - x, height()), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, caption_);
-    if (canFocused_ && hasFocus()) {
-        p.setPen(QPen(mark, 1, Qt::DotLine));
-        p.drawRect(QRect(x - 2, 2, width() - x + 1, height() - 5));
+    return img;
+}
+
+const TskRect& Given(const TskRect& r, const TskRect& fallback)
+{
+    return r.IsEmpty() ? fallback : r;
+}
+}  // namespace
+
+QImage TskSkinCheckRadioBox::CheckImage(const TskDataSkinCheckRadioControl& d) const
+{
+    const bool check = state_ != cbUnchecked;
+    const TskRect& plain = check ? d.checkimagerect : d.uncheckimagerect;
+    const TskRect& piece = !isEnabled()
+        ? Given(check ? d.unenabledcheckimagerect : d.unenableduncheckimagerect, plain)
+        : mouseIn_ ? Given(check ? d.activecheckimagerect : d.activeuncheckimagerect, plain)
+                   : plain;
+    if (piece.IsEmpty())
+        return {};
+    const QImage picture = SkinPicture();
+    const QRect r = piece.ToQRect();
+    if (!picture.rect().contains(r))
+        return {};
+    // The image's bottom-left pixel names its see-through colour.
+    const QImage image = SkinPieceWithTransparentColor(picture, r, picture.pixel(r.left(), r.bottom()));
+    return state_ == cbGrayed ? MixedHalfwayToWhite(image) : image;
+}
+
+void TskSkinCheckRadioBox::DrawSkinImage(QPainter& p)
+{
+    const auto* d = DefinitionAs<TskDataSkinCheckRadioControl>();
+    TFontDesc font = UseSkinFont() ? d->FontDesc() : DefaultFont();
+    const QImage image = CheckImage(*d);
+    const QSize imageSize = image.isNull() ? QSize(16, 16) : image.size();
+    if (flat_) {
+        // The parent shows through: nothing is drawn behind the image and caption.
+        if (!image.isNull())
+            p.drawImage(QRect(QPoint(3, height() / 2 - imageSize.height() / 2), imageSize), image);
+        font.Color = isEnabled() ? d->framefontcolor : d->unenabledfontcolor;
+        DrawCaption(p, imageSize.width() + 7, rect(), font);
+        return;
     }
+    const bool hot = mouseIn_ && isEnabled();
+    DrawSkinRect(p, SkinPicture(), *d, hot ? Given(d->activeskinrect, d->skinrect) : d->skinrect, rect());
+    const int dx = width() - d->skinrect.Width();
+    const int dy = height() - d->skinrect.Height();
+    if (!image.isNull()) {
+        const QRect area = d->checkimagearea.ToQRect().adjusted(0, 0, 0, dy);
+        const QPoint at(area.left() + (area.width() - imageSize.width()) / 2,
+                        area.top() + area.height() / 2 - imageSize.height() / 2);
+        p.drawImage(QRect(at, imageSize), image);
+    }
+    font.Color = !isEnabled() ? d->unenabledfontcolor : hot ? d->activefontcolor : d->fontcolor;
+    const QRect text = d->textarea.ToQRect().adjusted(0, 0, dx, dy);
+    DrawCaption(p, text.left(), text, font);
 }
 
 void TskSkinCheckRadioBox::MouseEnter()

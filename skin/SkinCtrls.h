@@ -434,7 +434,7 @@ public:
     explicit TskSkinButton(QWidget* parent = nullptr);
 
     bool UseSkinSize() const { return useSkinSize_; }
-    void SetUseSkinSize(bool v) { useSkinSize_ = v; }
+    void SetUseSkinSize(bool v);
     bool UseSkinFontColor() const { return useSkinFontColor_; }
     void SetUseSkinFontColor(bool v);
     bool RepeatMode() const { return repeatMode_; }
@@ -445,6 +445,11 @@ public:
     void SetAllowAllUp(bool v) { allowAllUp_ = v; }
     bool CanFocused() const { return canFocused_; }
     void SetCanFocused(bool v);
+    // Enter anywhere in the window clicks the default button, Escape the cancel button.
+    bool Default() const { return default_; }
+    void SetDefault(bool v);
+    bool Cancel() const { return cancel_; }
+    void SetCancel(bool v);
     bool Down() const { return down_; }
     void SetDown(bool v);
     int GroupIndex() const { return groupIndex_; }
@@ -469,26 +474,42 @@ public:
     TNotifyEvent OnClick;
 
 protected:
-    // The built-in look until the skinned pictures of this control are drawn.
-    bool Accepts(const TskDataSkinControl&) const override { return false; }
+    bool Accepts(const TskDataSkinControl& d) const override;
+    Qt::Orientations SkinFixedSides() const override;
     void DrawDefaultImage(QPainter& p) override;
+    void DrawSkinImage(QPainter& p) override;
     void MouseEnter() override;
     void MouseLeave() override;
     void mousePressEvent(QMouseEvent*) override;
+    void mouseMoveEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
     void keyPressEvent(QKeyEvent*) override;
+    void keyReleaseEvent(QKeyEvent*) override;
+    void focusInEvent(QFocusEvent*) override;
+    void focusOutEvent(QFocusEvent*) override;
+    bool event(QEvent*) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
-    // Face shown: pressed while held with the mouse over it (or grouped and down).
+    // Face shown: pressed while down with the mouse over it (or held by
+    // Space, or grouped and down).
     bool ShowsPressed() const;
-    void DrawCaption(QPainter& p, const QRect& area, const QColor& color) const;
+    // Hot face: the mouse over it, or focused when it takes the focus.
+    bool ShowsActive() const;
+    void DrawCaption(QPainter& p, const QRect& area, const QFont& font, const QColor& color) const;
 
 private:
+    void Release(bool click);
+    void UpdateAccelerator();
+    void WatchWindowKeys();
+
     bool useSkinSize_ = true;
     bool useSkinFontColor_ = true;
     bool repeatMode_ = false;
     int repeatInterval_ = 100;
     bool allowAllUp_ = false;
     bool canFocused_ = true;
+    bool default_ = false;
+    bool cancel_ = false;
     bool down_ = false;
     int groupIndex_ = 0;
     QString caption_;
@@ -498,7 +519,11 @@ private:
     int margin_ = -1;
     int spacing_ = 1;
     bool mouseIn_ = false;
-    bool pressed_ = false;  // held down by the left mouse button
+    bool pressed_ = false;     // held down by the left mouse button
+    bool wasDown_ = false;     // grouped and already down when pressed
+    bool spaceHeld_ = false;   // held down by the Space key
+    int accelerator_ = 0;      // shortcut id of the caption's accelerator
+    QPointer<QWidget> watchedWindow_;
     QTimer repeat_;
 };
 
@@ -560,9 +585,10 @@ public:
     TNotifyEvent OnClick;
 
 protected:
-    // The built-in look until the skinned pictures of this control are drawn.
-    bool Accepts(const TskDataSkinControl&) const override { return false; }
+    bool Accepts(const TskDataSkinControl& d) const override;
+    Qt::Orientations SkinFixedSides() const override;
     void DrawDefaultImage(QPainter& p) override;
+    void DrawSkinImage(QPainter& p) override;
     void MouseEnter() override;
     void MouseLeave() override;
     void mousePressEvent(QMouseEvent*) override;
@@ -572,6 +598,10 @@ protected:
 private:
     void Toggle();
     void UncheckGroup();
+    // The check image of the current state, its transparent colour cleared.
+    QImage CheckImage(const TskDataSkinCheckRadioControl& d) const;
+    // The image from Images (when any) and the caption from `x`, centred in `area`'s height.
+    void DrawCaption(QPainter& p, int x, const QRect& area, const TFontDesc& font) const;
 
     bool checked_ = false;
     TCheckBoxState state_ = cbUnchecked;
