@@ -56,11 +56,14 @@ TForm1::~TForm1()
 
 void TForm1::RememberColumnWidths()
 {
-    QSettings settings;
+    const QString file = folders_.SettingsFile();
+    if (file.isEmpty())
+        return;  // no settings file: widths last for this run only
+    QSettings settings(file, QSettings::IniFormat);
     for (TDataGrid* grid : findChildren<TDataGrid*>()) {
         ColumnWidths::Restore(*grid, settings);
-        grid->OnColumnResizedByUser = [grid](QObject*, int col) {
-            QSettings changed;
+        grid->OnColumnResizedByUser = [grid, file](QObject*, int col) {
+            QSettings changed(file, QSettings::IniFormat);
             ColumnWidths::Save(*grid, col, changed);
         };
     }

@@ -102,7 +102,8 @@ private:
     void UpdateLiveNotice();
     // A tick that fell due while a request waited runs once the request's step is done.
     void RunHeldTick();
-    // Gives the grids the column widths the user set in earlier runs and keeps each new one.
+    // Gives the grids the column widths the user set in earlier runs and keeps each new one,
+    // in the settings file; without one they last for this run only.
     void RememberColumnWidths();
 
     // Parts of the statistics view.

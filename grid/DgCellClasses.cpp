@@ -5,9 +5,7 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QRegularExpression>
-#include <algorithm>
 #include <cmath>
-#include <deque>
 #include <limits>
 
 namespace DgConvert {
@@ -228,33 +226,56 @@ public:
 
     void Append(int count, TColor color, TFontStyles style) override
     {
-        for (int i = 0; i < count; ++i) {
-            Cell& cell = cells_.emplace_back();
-            cell.Color = color;
-            cell.FontStyle = style;
-        }
+        for (int i = 0; i < count; ++i)
+            Look(cells_.emplace_back(), color, style);
+        if (HasExtras())
+            for (int i = 0; i < count; ++i)
+                extras_.emplace_back();
     }
     void Insert(int row, TColor color, TFontStyles style) override
     {
-        cells_.insert(cells_.begin() + row, Make(color, style));
+        Look(cells_.insert(std::size_t(row)), color, style);
+        if (HasExtras())
+            extras_.insert(std::size_t(row));
     }
-    void Erase(int row) override { cells_.erase(cells_.begin() + row); }
+    void Erase(int row) override
+    {
+        cells_.erase(std::size_t(row));
+        if (HasExtras())
+            extras_.erase(std::size_t(row));
+    }
     void Clear() override
     {
         cells_.clear();
-        cells_.shrink_to_fit();
+        extras_.clear();
     }
     void Permute(const std::vector<int>& order) override
     {
-        std::deque<Cell> sorted;
-        for (int i : order)
-            sorted.push_back(std::move(cells_[std::size_t(i)]));
-        cells_ = std::move(sorted);
+        cells_.permute(order);
+        if (HasExtras())
+            extras_.permute(order);
     }
-    void Reverse() override { std::reverse(cells_.begin(), cells_.end()); }
+    void Reverse() override
+    {
+        cells_.reverse();
+        extras_.reverse();
+    }
 
     TCellBase& Base(int row) override { return cells_[std::size_t(row)]; }
     const TCellBase& Base(int row) const override { return cells_[std::size_t(row)]; }
+    const TCellExtra* Extra(int row) const override
+    {
+        return HasExtras() ? extras_[std::size_t(row)].get() : nullptr;
+    }
+    TCellExtra& EnsureExtra(int row) override
+    {
+        while (extras_.size() < cells_.size())
+            extras_.emplace_back();
+        std::unique_ptr<TCellExtra>& extra = extras_[std::size_t(row)];
+        if (!extra)
+            extra = std::make_unique<TCellExtra>();
+        return *extra;
+    }
     TCellInfo Info(int row) const override
     {
         TCellInfo info;
@@ -275,17 +296,18 @@ public:
     void ClearValue(int row) override { Kind::Clear(at(row)); }
 
 private:
-    static Cell Make(TColor color, TFontStyles style)
+    static void Look(Cell& cell, TColor color, TFontStyles style)
     {
-        Cell cell;
         cell.Color = color;
         cell.FontStyle = style;
-        return cell;
     }
     Cell& at(int row) { return cells_[std::size_t(row)]; }
     const Cell& at(int row) const { return cells_[std::size_t(row)]; }
 
-    std::deque<Cell> cells_;  // chunked: appending never moves the cells
+    bool HasExtras() const { return extras_.size() != 0; }
+
+    TCellChunks<Cell> cells_;
+    TCellChunks<std::unique_ptr<TCellExtra>> extras_;  // empty, or one per cell
 };
 
 }  // namespace

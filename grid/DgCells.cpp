@@ -14,13 +14,6 @@ void RaiseListError(int index)
     throw EListError(QStringLiteral("List index out of bounds (%1)").arg(index));
 }
 
-TCellExtra& TCellBase::EnsureExtra()
-{
-    if (!Extra)
-        Extra = std::make_unique<TCellExtra>();
-    return *Extra;
-}
-
 // --- TCell ---------------------------------------------------------------
 
 TCellList& TCell::List() const
@@ -44,13 +37,13 @@ bool TCell::AsBoolean() const { return List().AsBoolean(row_); }
 double TCell::AsFloat() const { return List().AsFloat(row_); }
 double TCell::AsDateTime() const { return List().AsDateTime(row_); }
 TColor TCell::Color() const { return List().Base(row_).Color; }
-QString TCell::Hint() const { return List().Base(row_).Hint(); }
+QString TCell::Hint() const { return List().Hint(row_); }
 TFontStyles TCell::FontStyle() const { return List().Base(row_).FontStyle; }
 bool TCell::Empty() const { return List().Base(row_).State & cfEmpty; }
 void* TCell::Data() const
 {
-    const TCellBase& base = List().Base(row_);
-    return base.Extra ? base.Extra->Data : nullptr;
+    const TCellExtra* extra = List().Extra(row_);
+    return extra ? extra->Data : nullptr;
 }
 
 void TCell::SetAsString(const QString& value)
@@ -84,9 +77,8 @@ void TCell::SetColor(TColor color)
 void TCell::SetHint(const QString& hint)
 {
     Write([&](TCellList& l) {
-        TCellBase& base = l.Base(row_);
-        if (!hint.isEmpty() || base.Extra)
-            base.EnsureExtra().Hint = hint;
+        if (!hint.isEmpty() || l.Extra(row_))
+            l.EnsureExtra(row_).Hint = hint;
     });
 }
 void TCell::SetFontStyle(TFontStyles style) { List().Base(row_).FontStyle = style; }
@@ -95,7 +87,7 @@ void TCell::SetEmpty(bool empty)
     std::uint8_t& state = List().Base(row_).State;
     state = empty ? (state | cfEmpty) : (state & ~cfEmpty);
 }
-void TCell::SetData(void* data) { List().Base(row_).EnsureExtra().Data = data; }
+void TCell::SetData(void* data) { List().EnsureExtra(row_).Data = data; }
 
 // --- TCells --------------------------------------------------------------
 

@@ -5,6 +5,7 @@
 #include "toolkit/Graphics.h"
 
 #include <QString>
+#include <bit>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -55,7 +56,8 @@ enum TColumnType : int {
 // Bits of a cell's state byte.
 enum TCellFlag : std::uint8_t { cfEmpty = 1, cfQuiet = 2 };
 
-// Rarely used cell fields, allocated on first use to keep cells small.
+// Rarely used cell fields; a column keeps them apart from its cells, in a
+// list made when the first cell needs them, to keep cells small.
 struct TCellExtra {
     QString Hint;
     void* Data = nullptr;
@@ -66,10 +68,6 @@ struct TCellBase {
     TColor Color = clWindow;
     TFontStyles FontStyle = 0;
     std::uint8_t State = 0;
-    std::unique_ptr<TCellExtra> Extra;
-
-    QString Hint() const { return Extra ? Extra->Hint : QString(); }
-    TCellExtra& EnsureExtra();
 };
 
 // One row record.
@@ -84,6 +82,90 @@ struct TRow {
     bool Visible = true;
 
     bool Shown() const { return Visible && ParentExpanded; }
+};
+
+// A column's cells in chunks: the first ones small and doubling
+// (16, 16, 32, ... 512 cells) so that short lists stay small, then chunks of
+// 1024 cells, so that a long list costs one allocation per thousand cells and
+// appending never moves a cell. Slots past the end hold default values.
+template <class T>
+class TCellChunks {
+public:
+    std::size_t size() const { return size_; }
+    T& operator[](std::size_t i) { return Slot(i); }
+    const T& operator[](std::size_t i) const { return const_cast<TCellChunks*>(this)->Slot(i); }
+
+    T& emplace_back()
+    {
+        if (size_ == capacity_) {
+            const std::size_t chunk = ChunkSize(chunks_.size());
+            chunks_.push_back(std::make_unique<T[]>(chunk));
+            capacity_ += chunk;
+        }
+        return Slot(size_++);
+    }
+    void pop_back() { Slot(--size_) = T(); }
+    // Opens a default slot at `pos`, moving the cells after it up by one.
+    T& insert(std::size_t pos)
+    {
+        emplace_back();
+        for (std::size_t i = size_ - 1; i > pos; --i)
+            Slot(i) = std::move(Slot(i - 1));
+        return Slot(pos) = T();
+    }
+    void erase(std::size_t pos)
+    {
+        for (std::size_t i = pos; i + 1 < size_; ++i)
+            Slot(i) = std::move(Slot(i + 1));
+        pop_back();
+    }
+    void reverse()
+    {
+        for (std::size_t i = 0, j = size_; i + 1 < j; ++i, --j)
+            std::swap(Slot(i), Slot(j - 1));
+    }
+    // New slot i holds old slot order[i].
+    void permute(const std::vector<int>& order)
+    {
+        TCellChunks sorted;
+        for (int i : order)
+            sorted.emplace_back() = std::move(Slot(std::size_t(i)));
+        *this = std::move(sorted);
+    }
+    // Drops every cell and frees the chunks.
+    void clear()
+    {
+        chunks_.clear();
+        chunks_.shrink_to_fit();
+        size_ = capacity_ = 0;
+    }
+
+private:
+    static constexpr std::size_t FirstShift = 4;  // 16 cells
+    static constexpr std::size_t LastShift = 10;  // 1024 cells
+    static constexpr std::size_t Last = std::size_t(1) << LastShift;
+    // Chunks 0 .. LastShift - FirstShift double in size, the ones after hold Last cells.
+    static constexpr std::size_t GrowingChunks = LastShift - FirstShift + 1;
+
+    static std::size_t ChunkSize(std::size_t chunk)
+    {
+        if (chunk >= GrowingChunks)
+            return Last;
+        return std::size_t(1) << (FirstShift + (chunk == 0 ? 0 : chunk - 1));
+    }
+    T& Slot(std::size_t i)
+    {
+        if (i >= Last)
+            return chunks_[GrowingChunks - 1 + (i >> LastShift)][i & (Last - 1)];
+        // Chunk k > 0 starts at 2^(FirstShift + k - 1), the top bit of i.
+        const auto chunk = std::size_t(std::bit_width(i >> FirstShift));
+        const std::size_t start = chunk == 0 ? 0 : std::size_t(1) << (FirstShift + chunk - 1);
+        return chunks_[chunk][i - start];
+    }
+
+    std::vector<std::unique_ptr<T[]>> chunks_;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
 };
 
 // The cells of one column, in row order; the kinds implement it in
@@ -104,6 +186,14 @@ public:
 
     virtual TCellBase& Base(int row) = 0;
     virtual const TCellBase& Base(int row) const = 0;
+    // The cell's rare fields; null when it never had any.
+    virtual const TCellExtra* Extra(int row) const = 0;
+    virtual TCellExtra& EnsureExtra(int row) = 0;
+    QString Hint(int row) const
+    {
+        const TCellExtra* extra = Extra(row);
+        return extra ? extra->Hint : QString();
+    }
     // Only the field of the kind is filled.
     virtual TCellInfo Info(int row) const = 0;
 

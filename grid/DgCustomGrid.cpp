@@ -665,7 +665,7 @@ QString TDgCustomGridControl::CellHintText(int col, int row)
 {
     if (!store_ || col < 0 || col >= columns_.Count() || row < 0 || row >= RowCount())
         return {};
-    QString value = store_->Column(col).Base(row).Hint();
+    QString value = store_->Column(col).Hint(row);
     if (OnCellHint)
         OnCellHint(this, col, row, value);
     return value;

@@ -6,8 +6,10 @@
 //
 // The model's fill cost depends on the heap that earlier runs in the same
 // process left behind, so the fill ratio comes from `--fill-ratio`: each side
-// filled in a fresh process of its own (`--fill-side grid|model`), after one
-// discarded warm-up fill, and compared by the medians of its repetitions.
+// filled in fresh processes of its own (`--fill-side grid|model`), the sides
+// taking turns, and compared by medians. Two figures: the first fill of each
+// process (no earlier run has touched the heap), and a refill (the median of
+// the fills after that first one, the heap holding what the first one freed).
 #include "LiveData.h"
 #include "grid/DgGrid.h"
 #include "toolkit/Fonts.h"
@@ -233,7 +235,8 @@ void PrintRatios()
                     get("repaint.view.100000"), get("repaint.view.100000") / get("repaint.grid.100000"));
 }
 
-constexpr int FillRepetitions = 7;
+constexpr int FillProcesses = 5;  // per side
+constexpr int Refills = 5;        // per process
 
 double Median(std::vector<double> values)
 {
@@ -241,22 +244,23 @@ double Median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-// One side's fills in this process: a warm-up, then the repetitions. Prints
-// "<median ns per cell> <median bytes per cell>".
+// One process's fills of one side. Prints "<first fill ns per cell>
+// <median refill ns per cell> <median bytes per cell>".
 template <class Fill>
 int FillSide(Fill fill)
 {
     const double cells = double(FillRows) * LiveColumns;
-    fill().reset();
     std::vector<double> ns, bytes;
-    for (int i = 0; i < FillRepetitions; ++i) {
+    for (int i = 0; i <= Refills; ++i) {
         const std::size_t before = HeapInUse();
         const double start = CpuSeconds();
         auto filled = fill();
         ns.push_back((CpuSeconds() - start) / cells * 1e9);
         bytes.push_back(double(HeapInUse() - before) / cells);
     }
-    std::printf("%.2f %.2f\n", Median(ns), Median(bytes));
+    const double first = ns.front();
+    ns.erase(ns.begin());
+    std::printf("%.2f %.2f %.2f\n", first, Median(ns), Median(bytes));
     return 0;
 }
 
@@ -274,27 +278,42 @@ int FillSide(const QString& side)
     return 2;
 }
 
-// Runs each side in a fresh process of this program and compares the medians.
+// The figures of one side, one entry per process.
+struct TSideFigures {
+    std::vector<double> first, refill, bytes;
+};
+
+// Runs the sides in fresh processes of this program, taking turns, and
+// compares the medians.
 int FillRatio()
 {
-    std::map<QString, std::pair<double, double>> medians;
-    for (const QString& side : {QStringLiteral("grid"), QStringLiteral("model")}) {
-        QProcess run;
-        run.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--fill-side"), side});
-        if (!run.waitForFinished(-1) || run.exitCode() != 0) {
-            std::fprintf(stderr, "the %s fill failed\n", qPrintable(side));
-            return 1;
+    std::map<QString, TSideFigures> figures;
+    for (int run = 0; run < FillProcesses; ++run)
+        for (const QString& side : {QStringLiteral("grid"), QStringLiteral("model")}) {
+            QProcess process;
+            process.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--fill-side"), side});
+            if (!process.waitForFinished(-1) || process.exitCode() != 0) {
+                std::fprintf(stderr, "the %s fill failed\n", qPrintable(side));
+                return 1;
+            }
+            const QStringList values = QString::fromLatin1(process.readAllStandardOutput()).split(QLatin1Char(' '));
+            TSideFigures& f = figures[side];
+            f.first.push_back(values.value(0).toDouble());
+            f.refill.push_back(values.value(1).toDouble());
+            f.bytes.push_back(values.value(2).toDouble());
         }
-        const QStringList figures = QString::fromLatin1(run.readAllStandardOutput()).split(QLatin1Char(' '));
-        medians[side] = {figures.value(0).toDouble(), figures.value(1).toDouble()};
-    }
-    const auto [gridNs, gridBytes] = medians[QStringLiteral("grid")];
-    const auto [modelNs, modelBytes] = medians[QStringLiteral("model")];
-    std::printf("fill (%d rows x %d columns, medians of %d fills per side, each side in a fresh process):\n"
-                "  TDataGrid %.1f ns %.1f B per cell; QStandardItemModel %.1f ns %.1f B per cell;"
-                " %.2fx faster, %.2fx less memory\n",
-                FillRows, LiveColumns, FillRepetitions, gridNs, gridBytes, modelNs, modelBytes, modelNs / gridNs,
-                modelBytes / gridBytes);
+    const TSideFigures& grid = figures[QStringLiteral("grid")];
+    const TSideFigures& model = figures[QStringLiteral("model")];
+    std::printf("fill (%d rows x %d columns; medians over %d fresh processes per side, taking turns):\n",
+                FillRows, LiveColumns, FillProcesses);
+    const auto line = [](const char* what, const std::vector<double>& g, const std::vector<double>& m) {
+        std::printf("  %-42s TDataGrid %7.1f ns, QStandardItemModel %7.1f ns per cell: %.2fx faster\n", what,
+                    Median(g), Median(m), Median(m) / Median(g));
+    };
+    line("first fill of a fresh process:", grid.first, model.first);
+    line("refill (median of the next fills):", grid.refill, model.refill);
+    std::printf("  heap per cell: TDataGrid %.1f B, QStandardItemModel %.1f B: %.2fx less memory\n",
+                Median(grid.bytes), Median(model.bytes), Median(model.bytes) / Median(grid.bytes));
     return 0;
 }
 

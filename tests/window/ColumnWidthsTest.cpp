@@ -1,5 +1,6 @@
-// Column widths the user sets are there again at the next start; a saved
-// width that no longer fits the grid is left out.
+// Column widths the user sets are there again at the next start, kept in
+// the program's settings file; a saved width that no longer fits the grid is
+// left out.
 #include "WindowFixture.h"
 
 #include "ui/GridLayout.h"
@@ -8,6 +9,17 @@
 #include <vector>
 
 namespace {
+
+// A window whose settings file is hoopline.conf in the test's folder.
+class WidthsTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        folders.config = QDir::currentPath();
+    }
+    QSettings Settings() const { return QSettings(folders.SettingsFile(), QSettings::IniFormat); }
+};
 
 std::vector<int> Widths(const TDataGrid& grid)
 {
@@ -38,12 +50,12 @@ struct SavedCase {
     friend void PrintTo(const SavedCase& c, std::ostream* os) { *os << c.name; }
 };
 
-class SavedWidthTest : public WindowTest, public ::testing::WithParamInterface<SavedCase> {};
+class SavedWidthTest : public WidthsTest, public ::testing::WithParamInterface<SavedCase> {};
 
 TEST_P(SavedWidthTest, AppliedAtStartWhenUsable)
 {
     const SavedCase& c = GetParam();
-    QSettings().setValue(QStringLiteral("ColumnWidths/LG/") + QLatin1String(c.column), c.saved);
+    Settings().setValue(QStringLiteral("ColumnWidths/LG/") + QLatin1String(c.column), c.saved);
     TForm1& f = Open();
 
     std::vector<int> expected = LayoutWidths("LG");
@@ -75,7 +87,7 @@ struct ResizeCase {
     friend void PrintTo(const ResizeCase& c, std::ostream* os) { *os << c.name; }
 };
 
-class ResizedWidthTest : public WindowTest, public ::testing::WithParamInterface<ResizeCase> {
+class ResizedWidthTest : public WidthsTest, public ::testing::WithParamInterface<ResizeCase> {
 protected:
     TDataGrid& ShownGrid(const ResizeCase& c)
     {
@@ -103,6 +115,7 @@ TEST_P(ResizedWidthTest, RestoredAtTheNextStart)
     }
     const std::vector<int> set = Widths(grid);
     ASSERT_NE(set, before);
+    EXPECT_TRUE(Settings().childGroups().contains(QStringLiteral("ColumnWidths")));
 
     form.reset();
     EXPECT_EQ(Widths(ShownGrid(c)), set);
