@@ -3,7 +3,11 @@
 // status probe `UrlExists` and the logo download `DownloadToFile`.
 // All calls block their caller; connecting and every read have time limits,
 // and each request as a whole a deadline, so neither a silent nor a
-// trickling server holds a request longer than that.
+// trickling server holds a request longer than that. "https://" URLs run the
+// same request inside TLS with the server's certificate checked; a proxy, when
+// configured, carries plain requests in absolute form and https in a tunnel.
+#include "app/ProxyRules.h"
+
 #include <QObject>
 #include <QString>
 
@@ -51,6 +55,17 @@ private:
     bool aborted_ = false;
 };
 
+// How the client reaches hosts. The default goes direct and trusts the system's
+// certificate authorities only.
+struct THttpConnection {
+    // Further trusted certificate authorities, PEM text (--ca-file, the demo's own).
+    std::string trustAnchorsPem;
+    TProxyRules proxies;
+};
+
+// Throws EHttpError when `pem` holds no usable certificate.
+void CheckTrustAnchors(const std::string& pem);
+
 class THttpClient : public QObject {
 public:
     static constexpr std::size_t kMaxBody = 64u << 20;
@@ -62,7 +77,11 @@ public:
     explicit THttpClient(QObject* parent = nullptr);
     ~THttpClient() override;
 
-    // GETs `url` ("http://host[:port]/path?query", a "#..." part is never sent).
+    // Replaces how hosts are reached and drops the kept connection. Throws
+    // EHttpError when `trustAnchorsPem` holds no usable certificate.
+    void SetConnection(const THttpConnection& connection);
+
+    // GETs `url` ("http[s]://host[:port]/path?query", a "#..." part is never sent).
     // On success `text` becomes the body. On failure EHttpError is thrown and
     // `text` becomes the part of a body that had arrived, if any byte did.
     void GetText(std::string_view url, std::string& text);
@@ -93,7 +112,7 @@ private:
 };
 
 // True when `url` answers with status 200 or 302 (redirects are not followed).
-// "http://" is put in front when the URL does not contain it in any letter case.
+// "http://" is put in front when the URL contains neither it nor "https://" in any letter case.
 // Uses its own connection and no cookies; never throws.
 bool UrlExists(std::string_view url);
 // The same probe with `settings`' time limits and abort switch.
