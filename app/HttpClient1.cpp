@@ -242,12 +242,12 @@ public:
         Run();
         if (!ec)
             return;
-        std::string failure = CertificateFailure(*tls_, host);
-        if (failure.empty())
-            failure = ec == beast::error::timeout ? "The secure connection to " + host + " timed out"
-                                                  : "The secure connection to " + host + " failed: " + ec.message();
+        const std::string refusal = CertificateFailure(*tls_, host);
         tls_.reset();
-        Fail(failure);
+        if (!refusal.empty())
+            throw EHttpError::Untrusted(refusal);
+        Fail(ec == beast::error::timeout ? "The secure connection to " + host + " timed out"
+                                         : "The secure connection to " + host + " failed: " + ec.message());
     }
 
     bool IsOpen() const { return plain_ || tls_; }

@@ -27,15 +27,25 @@ class EHttpError : public std::runtime_error {
 public:
     explicit EHttpError(const std::string& message, int status = 0, bool answered = false)
         : std::runtime_error(message), status_(status), answered_(answered || status != 0) {}
+
+    // The server's certificate was refused: nothing was sent to it.
+    static EHttpError Untrusted(const std::string& message)
+    {
+        EHttpError error(message);
+        error.untrusted_ = true;
+        return error;
+    }
     // The HTTP status of a refused answer; 0 for connection and body failures.
     int Status() const { return status_; }
     // False when no byte of an answer arrived (refused, silent, reset, cancelled):
     // only then was the server out of reach.
     bool Answered() const { return answered_; }
+    bool IsUntrusted() const { return untrusted_; }
 
 private:
     int status_;
     bool answered_;
+    bool untrusted_ = false;
 };
 
 // Lets another thread end the exchange in progress, and every later one, at

@@ -1,5 +1,6 @@
 // https against the demo service, certificate checks, and requests through a proxy.
 #include "app/HttpClient1.h"
+#include "app/ServiceMessages.h"
 #include "demo/DemoService.h"
 #include "tests/http/LoopbackProxy.h"
 
@@ -71,6 +72,7 @@ struct RefusalCase {
     std::vector<std::string> certificateHosts; // empty: a plain server
     bool trusted;
     const char* message;
+    bool untrusted; // the certificate was refused (rather than the connection failing)
 };
 
 class RefusalTest : public ::testing::TestWithParam<RefusalCase> {};
@@ -94,6 +96,10 @@ TEST_P(RefusalTest, FailsWithAMessageInWords)
     } catch (const EHttpError& e) {
         EXPECT_EQ(std::string(e.what()).substr(0, std::string(c.message).size()), c.message) << e.what();
         EXPECT_FALSE(e.Answered());
+        EXPECT_EQ(e.IsUntrusted(), c.untrusted);
+        const QString shown = RequestFailureMessage(QStringLiteral("Logging in"), demo.Host(), e);
+        EXPECT_EQ(shown.contains(QStringLiteral("could not prove that it is that service")), c.untrusted)
+            << shown.toStdString();
     }
     EXPECT_TRUE(body.empty());
     for (const std::string& head : demo.Requests())
@@ -105,11 +111,11 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, RefusalTest,
     ::testing::Values(
         RefusalCase{"untrusted_certificate", {"127.0.0.1"}, false,
-                    "The service's certificate is not trusted for 127.0.0.1 (self-signed certificate)"},
+                    "The service's certificate is not trusted for 127.0.0.1 (self-signed certificate)", true},
         RefusalCase{"wrong_host_name", {"svc.example"}, true,
-                    "The service's certificate is not valid for 127.0.0.1: it was issued for another host name"},
+                    "The service's certificate is not valid for 127.0.0.1: it was issued for another host name", true},
         // A plain server waits for a request head that never comes.
-        RefusalCase{"plain_server", {}, false, "The secure connection to 127.0.0.1 timed out"}),
+        RefusalCase{"plain_server", {}, false, "The secure connection to 127.0.0.1 timed out", false}),
     [](const auto& testCase) { return testCase.param.label; });
 
 TEST(Proxy, PlainRequestsGoInAbsoluteFormWithTheSameHeaders)
