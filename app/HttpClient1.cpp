@@ -665,7 +665,7 @@ void THttpClient::SetAbort(THttpAbort* abort)
     d_->wire.SetAbort(abort);
 }
 
-int THttpClient::ProbeStatus(std::string_view url, std::string* reason) const
+int THttpClient::ProbeStatus(std::string_view url, std::optional<EHttpError>* failure) const
 {
     std::string full(url);
     const std::string lower = Lower(full);
@@ -685,11 +685,11 @@ int THttpClient::ProbeStatus(std::string_view url, std::string* reason) const
         // A body too large to read still comes with a status, and the probe reads none.
         if (!ec || ec == http::error::body_limit)
             return parser->get().result_int();
-        if (reason)
-            *reason = ReadFailure(wire, ec);
+        if (failure)
+            failure->emplace(ReadFailure(wire, ec));
     } catch (const EHttpError& e) {
-        if (reason)
-            *reason = e.what();
+        if (failure)
+            failure->emplace(e);
     }
     return 0;
 }

@@ -113,8 +113,8 @@ public:
 
     // The status of `url`'s answer to a plain GET on a connection of its own,
     // without cookies (the probe behind UrlExists), with this client's limits;
-    // 0 when no HTTP answer came, and `reason` then says why.
-    int ProbeStatus(std::string_view url, std::string* reason = nullptr) const;
+    // 0 when no HTTP answer came, and `failure` then says why.
+    int ProbeStatus(std::string_view url, std::optional<EHttpError>* failure = nullptr) const;
 
 private:
     struct Impl;

@@ -104,7 +104,11 @@ TEST_P(RefusalTest, FailsWithAMessageInWords)
     EXPECT_TRUE(body.empty());
     for (const std::string& head : demo.Requests())
         EXPECT_EQ(head.find("pass=demo"), std::string::npos) << "sent in the clear: " << head;
-    EXPECT_FALSE(UrlExists(client, "https://" + demo.Host() + "/refresh/hoopline4.2.3.txt"));
+    // The probe behind the version check fails the same way.
+    std::optional<EHttpError> failure;
+    EXPECT_EQ(client.ProbeStatus("https://" + demo.Host() + "/refresh/hoopline4.2.3.txt", &failure), 0);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->IsUntrusted(), c.untrusted) << failure->what();
 }
 
 INSTANTIATE_TEST_SUITE_P(
