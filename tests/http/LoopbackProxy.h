@@ -1,7 +1,8 @@
 #pragma once
 // A small HTTP proxy on a loopback port for tests: records every request
 // line, relays absolute-form requests (rewritten to the origin form) and
-// CONNECT tunnels to their hosts, or stays silent after accepting.
+// CONNECT tunnels to their hosts, asks every request for a proxy login, or
+// stays silent after accepting.
 #include <netdb.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -17,7 +18,7 @@
 
 class TLoopbackProxy {
 public:
-    enum class TMode { Relay, Silent };
+    enum class TMode { Relay, LoginRequired, Silent };
 
     explicit TLoopbackProxy(TMode mode = TMode::Relay) : mode_(mode)
     {
@@ -66,7 +67,7 @@ private:
                 return;
             const std::lock_guard lock(mutex_);
             sockets_.push_back(client);
-            if (mode_ == TMode::Relay)
+            if (mode_ != TMode::Silent)
                 threads_.emplace_back([this, client] { Serve(client); });
         }
     }
@@ -134,6 +135,10 @@ private:
         Record(line);
         const std::size_t s1 = line.find(' '), s2 = line.rfind(' ');
         const std::string method = line.substr(0, s1), target = line.substr(s1 + 1, s2 - s1 - 1);
+        if (mode_ == TMode::LoginRequired) {
+            SendAll(client, "HTTP/1.1 407 Proxy Authentication Required\r\nContent-Length: 0\r\n\r\n");
+            return;
+        }
         if (method == "CONNECT") {
             const int upstream = Connect(target);
             if (upstream < 0) {

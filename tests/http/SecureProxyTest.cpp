@@ -174,6 +174,33 @@ TEST(Proxy, EnvironmentProxyLeavesLoopbackUntouched)
     EXPECT_EQ(demo.Requests().at(0), PlainHead("/login/hl.php?login=demo&pass=demo", demo.Host()));
 }
 
+// A proxy that wants a login fails the request; nothing goes around it.
+TEST(Proxy, LoginRequiredIsAFailure)
+{
+    TLoopbackProxy proxy(TLoopbackProxy::TMode::LoginRequired);
+    THttpClient client;
+    THttpConnection connection;
+    connection.proxies = Through(proxy);
+    client.SetConnection(connection);
+    std::string body;
+    try {
+        client.GetText("http://svc.example/login/hl.php", body);
+        ADD_FAILURE() << "the proxy refused";
+    } catch (const EHttpError& e) {
+        EXPECT_EQ(e.Status(), 407);
+    }
+    try {
+        client.GetText("https://svc.example/login/hl.php", body);
+        ADD_FAILURE() << "the proxy refused";
+    } catch (const EHttpError& e) {
+        EXPECT_EQ(std::string(e.what()), "The proxy " + proxy.Url().substr(7)
+                                             + " asks for a login (HTTP/1.1 407 Proxy Authentication Required);"
+                                               " Hoopline sends no proxy credentials");
+    }
+    EXPECT_EQ(proxy.RequestLines(), (std::vector<std::string>{"GET http://svc.example/login/hl.php HTTP/1.1",
+                                                              "CONNECT svc.example:443 HTTP/1.1"}));
+}
+
 struct SilentCase {
     const char* label;
     bool tls;
