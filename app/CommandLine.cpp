@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "app/ProxyRules.h"
+
 #include <QCommandLineParser>
 
 #include <cstdio>
@@ -30,15 +32,30 @@ bool ValidHost(const QString& host)
            && !host.contains(QLatin1Char(':'));
 }
 
-// HOST or HOST:PORT with a port of 1..65535.
+// The host part after an optional "http://" or "https://".
+QString WithoutScheme(const QString& value)
+{
+    for (const QLatin1String scheme : {QLatin1String("http://"), QLatin1String("https://")})
+        if (value.startsWith(scheme, Qt::CaseInsensitive))
+            return value.mid(scheme.size());
+    return value;
+}
+
+bool ValidSiteHost(const QString& value)
+{
+    return ValidHost(WithoutScheme(value));
+}
+
+// [http[s]://]HOST or HOST:PORT with a port of 1..65535.
 bool ValidServiceHost(const QString& value)
 {
-    const qsizetype colon = value.lastIndexOf(QLatin1Char(':'));
+    const QString host = WithoutScheme(value);
+    const qsizetype colon = host.lastIndexOf(QLatin1Char(':'));
     if (colon < 0)
-        return ValidHost(value);
+        return ValidHost(host);
     bool ok = false;
-    const int port = value.mid(colon + 1).toInt(&ok);
-    return ok && port >= 1 && port <= 65535 && ValidHost(value.left(colon));
+    const int port = host.mid(colon + 1).toInt(&ok);
+    return ok && port >= 1 && port <= 65535 && ValidHost(host.left(colon));
 }
 
 } // namespace
@@ -51,19 +68,28 @@ TCommandLine ParseCommandLine(const QStringList& arguments)
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption service(QStringLiteral("service-host"),
-                                     QStringLiteral("Forecast service to use."),
-                                     QStringLiteral("HOST[:PORT]"));
+                                     QStringLiteral("Forecast service to use; https:// for an encrypted connection."),
+                                     QStringLiteral("[https://]HOST[:PORT]"));
     const QCommandLineOption site(QStringLiteral("site-host"),
                                   QStringLiteral("Web site for the download page."),
-                                  QStringLiteral("HOST"));
+                                  QStringLiteral("[https://]HOST"));
+    const QCommandLineOption caFile(QStringLiteral("ca-file"),
+                                    QStringLiteral("Also trust the certificate authorities in FILE (PEM)."),
+                                    QStringLiteral("FILE"));
+    const QCommandLineOption proxy(
+        QStringLiteral("proxy"),
+        QStringLiteral("HTTP proxy for every request, instead of http_proxy and https_proxy; \"\" for none."),
+        QStringLiteral("URL"));
     const QCommandLineOption demo(QStringLiteral("demo"),
                                   QStringLiteral("Run against a built-in demo service."));
+    const QCommandLineOption tls(QStringLiteral("tls"),
+                                 QStringLiteral("With --demo: the demo service uses https."));
     const QCommandLineOption dataDir(QStringLiteral("data-dir"),
                                      QStringLiteral("Keep the remembered login and the team logos in DIR."),
                                      QStringLiteral("DIR"));
     const QCommandLineOption quiet(QStringLiteral("no-notifications"),
                                    QStringLiteral("Do not announce new recommended bets on the desktop."));
-    for (const QCommandLineOption* option : {&service, &site, &demo, &dataDir, &quiet})
+    for (const QCommandLineOption* option : {&service, &site, &caFile, &proxy, &demo, &tls, &dataDir, &quiet})
         parser.addOption(*option);
 
     TCommandLine out;
@@ -104,15 +130,31 @@ TCommandLine ParseCommandLine(const QStringList& arguments)
         into = value.toStdString();
         return true;
     };
-    if (!take(service, ValidServiceHost, "HOST[:PORT]", out.serviceHost)
-        || !take(site, ValidHost, "HOST", out.siteHost))
+    if (!take(service, ValidServiceHost, "[https://]HOST[:PORT]", out.serviceHost)
+        || !take(site, ValidSiteHost, "[https://]HOST", out.siteHost))
         return out;
-    if (parser.isSet(dataDir) && parser.value(dataDir).isEmpty()) {
+    const auto fail = [&](const QString& message) {
         out.action = TCommandLine::TAction::Error;
-        out.message = QStringLiteral("Invalid --data-dir, expected a folder");
+        out.message = message;
         return out;
+    };
+    if (parser.isSet(proxy)) {
+        const std::string value = parser.value(proxy).toStdString();
+        const TProxyChoice choice = ParseProxyUrl(value);
+        if (!value.empty() && !choice.error.empty())
+            return fail(QStringLiteral("Invalid --proxy, %1: %2")
+                            .arg(QString::fromStdString(choice.error), parser.value(proxy)));
+        out.proxy = value;
     }
+    if (parser.isSet(caFile) && parser.value(caFile).isEmpty())
+        return fail(QStringLiteral("Invalid --ca-file, expected a file"));
+    if (parser.isSet(tls) && !parser.isSet(demo))
+        return fail(QStringLiteral("--tls only works together with --demo"));
+    if (parser.isSet(dataDir) && parser.value(dataDir).isEmpty())
+        return fail(QStringLiteral("Invalid --data-dir, expected a folder"));
     out.demo = parser.isSet(demo);
+    out.tls = parser.isSet(tls);
+    out.caFile = parser.value(caFile);
     out.dataDir = parser.value(dataDir);
     out.notifications = !parser.isSet(quiet);
     return out;

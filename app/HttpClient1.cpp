@@ -11,13 +11,21 @@
 
 #include <boost/asio/connect.hpp>
 #include <boost/asio/io_context.hpp>
+#include <boost/asio/ip/address.hpp>
 #include <boost/asio/ip/tcp.hpp>
+#include <boost/asio/ssl/context.hpp>
+#include <boost/asio/ssl/error.hpp>
+#include <boost/asio/ssl/stream.hpp>
 #include <boost/asio/steady_timer.hpp>
 #include <boost/asio/write.hpp>
 #include <boost/beast/core/flat_buffer.hpp>
 #include <boost/beast/core/tcp_stream.hpp>
+#include <boost/beast/http/empty_body.hpp>
 #include <boost/beast/http/read.hpp>
 #include <boost/beast/http/string_body.hpp>
+
+#include <openssl/ssl.h>
+#include <openssl/x509_vfy.h>
 
 #include <algorithm>
 #include <optional>
@@ -26,6 +34,8 @@ namespace asio = boost::asio;
 namespace beast = boost::beast;
 namespace http = beast::http;
 using tcp = asio::ip::tcp;
+namespace ssl = asio::ssl;
+using TlsStream = ssl::stream<beast::tcp_stream>;
 using Clock = std::chrono::steady_clock;
 using Parser = http::response_parser<http::string_body>;
 
@@ -51,24 +61,36 @@ std::string Lower(std::string_view s)
 }
 
 struct TUrlParts {
+    bool tls = false;
     std::string host;
     unsigned short port = 80;
     std::string target; // path, document and query as sent
+
+    unsigned short DefaultPort() const { return tls ? 443 : 80; }
+    // "host[:port]" as the Host header and the absolute form write it.
+    std::string Authority() const { return port == DefaultPort() ? HostName() : HostPort(); }
+    // "host:port", the port always written (a tunnel's target).
+    std::string HostPort() const { return HostName() + ":" + std::to_string(port); }
+    std::string HostName() const { return host.find(':') != std::string::npos ? "[" + host + "]" : host; }
+    std::string Scheme() const { return tls ? "https://" : "http://"; }
 };
 
-// "http://host[:port]/path?query#fragment" -> parts; the fragment is dropped.
+// "http[s]://host[:port]/path?query#fragment" -> parts; the fragment is dropped.
 TUrlParts SplitUrl(std::string_view url)
 {
-    constexpr std::string_view scheme = "http://";
-    if (Lower(url.substr(0, scheme.size())) == scheme)
-        url.remove_prefix(scheme.size());
-    else if (url.find("://") != std::string_view::npos)
+    TUrlParts parts;
+    const std::string scheme = Lower(url.substr(0, std::min(url.find("://"), url.size())));
+    if (scheme == "http" || scheme == "https") {
+        parts.tls = scheme == "https";
+        parts.port = parts.DefaultPort();
+        url.remove_prefix(scheme.size() + 3);
+    } else if (url.find("://") != std::string_view::npos) {
         throw EHttpError("Unsupported URL scheme"); // the URL itself may carry a password
+    }
     url = url.substr(0, url.find('#'));
 
     const std::size_t authorityEnd = std::min(url.find('/'), url.find('?'));
     std::string_view authority = url.substr(0, authorityEnd);
-    TUrlParts parts;
     parts.target = authorityEnd == std::string_view::npos ? "" : std::string(url.substr(authorityEnd));
     if (parts.target.empty() || parts.target.front() != '/')
         parts.target.insert(0, "/");
@@ -95,15 +117,33 @@ TUrlParts SplitUrl(std::string_view url)
     return parts;
 }
 
-std::string StatusLine(const Parser& parser)
+template <class AnyParser>
+std::string StatusLine(const AnyParser& parser)
 {
     const auto& res = parser.get();
     return "HTTP/" + std::to_string(res.version() / 10) + "." + std::to_string(res.version() % 10)
            + " " + std::to_string(res.result_int()) + " " + std::string(res.reason());
 }
 
-// One TCP connection driven by asynchronous operations on a private
-// io_context: only those honour a time limit, yet the caller still blocks.
+// Why the certificate of `host` was refused, in words; empty when it was not.
+std::string CertificateFailure(const TlsStream& stream, const std::string& host)
+{
+    const long result = SSL_get_verify_result(const_cast<TlsStream&>(stream).native_handle());
+    switch (result) {
+    case X509_V_OK:
+        return {};
+    case X509_V_ERR_HOSTNAME_MISMATCH:
+    case X509_V_ERR_IP_ADDRESS_MISMATCH:
+        return "The service's certificate is not valid for " + host + ": it was issued for another host name";
+    default:
+        return "The service's certificate is not trusted for " + host + " ("
+               + X509_verify_cert_error_string(result) + ")";
+    }
+}
+
+// One TCP connection, plain or inside TLS, driven by asynchronous operations
+// on a private io_context: only those honour a time limit, yet the caller
+// still blocks.
 class TWire {
 public:
     explicit TWire(THttpAbort* abort = nullptr) : abort_(abort) {}
@@ -119,7 +159,9 @@ public:
     bool DeadlinePassed() const { return Clock::now() >= deadline_; }
     std::chrono::milliseconds DeadlineSpan() const { return span_; }
 
-    void Connect(const TUrlParts& url, std::chrono::milliseconds limit)
+    // Opens a TCP connection to `host`; `peer` names it in messages ("the proxy ...").
+    void Connect(const std::string& host, unsigned short port, const std::string& peer,
+                 std::chrono::milliseconds limit)
     {
         Close();
         const auto deadline = Limit(limit);
@@ -130,7 +172,7 @@ public:
         });
         beast::error_code ec;
         tcp::resolver::results_type endpoints;
-        resolver_.async_resolve(url.host, std::to_string(url.port),
+        resolver_.async_resolve(host, std::to_string(port),
                                 [&](beast::error_code e, tcp::resolver::results_type r) {
                                     timer_.cancel();
                                     ec = e;
@@ -138,33 +180,90 @@ public:
                                 });
         Run();
         if (ec == asio::error::operation_aborted)
-            Fail("Connection to " + url.host + " timed out");
+            Fail("Connection to " + peer + " timed out");
         if (ec)
-            Fail("Cannot resolve " + url.host + ": " + ec.message());
+            Fail("Cannot resolve " + peer + ": " + ec.message());
 
-        stream_.emplace(ioc_);
-        stream_->expires_at(deadline);
-        stream_->async_connect(endpoints, [&](beast::error_code e, const tcp::endpoint&) { ec = e; });
+        plain_.emplace(ioc_);
+        plain_->expires_at(deadline);
+        plain_->async_connect(endpoints, [&](beast::error_code e, const tcp::endpoint&) { ec = e; });
         Run();
         if (ec) {
-            stream_.reset();
-            Fail(ec == beast::error::timeout ? "Connection to " + url.host + " timed out"
-                                             : "Cannot connect to " + url.host + ": " + ec.message());
+            plain_.reset();
+            Fail(ec == beast::error::timeout ? "Connection to " + peer + " timed out"
+                                             : "Cannot connect to " + peer + ": " + ec.message());
         }
         // Requests and small answers go out at once instead of waiting for acknowledgements.
-        stream_->socket().set_option(tcp::no_delay(true), ec);
+        plain_->socket().set_option(tcp::no_delay(true), ec);
         buffer_.clear();
     }
 
-    bool IsOpen() const { return stream_.has_value(); }
-    void Close() { stream_.reset(); }
+    // Asks the proxy on the open connection for a tunnel to `authority` ("host:port").
+    void Tunnel(const std::string& authority, const std::string& proxy, std::chrono::milliseconds limit)
+    {
+        const std::string request = "CONNECT " + authority + " HTTP/1.1\r\nHost: " + authority
+                                    + "\r\nUser-Agent: Mozilla/3.0 (compatible; Hoopline)\r\n\r\n";
+        beast::error_code ec = Write(request, limit);
+        http::response_parser<http::empty_body> parser;
+        parser.header_limit(kHeaderLimit);
+        parser.skip(true); // an answer to CONNECT has no body
+        while (!ec && !parser.is_header_done())
+            ec = ReadSome(parser, limit);
+        if (ec == beast::error::timeout)
+            Fail(proxy + " did not answer the tunnel request in time");
+        if (ec)
+            Fail(proxy + " dropped the tunnel request: " + ec.message());
+        const int status = parser.get().result_int();
+        if (status == 407)
+            Fail(proxy + " asks for a login (" + StatusLine(parser) + "); Hoopline sends no proxy credentials");
+        if (status < 200 || status > 299)
+            Fail(proxy + " refused the tunnel to " + authority + ": " + StatusLine(parser));
+        if (HasLeftover())
+            Fail(proxy + " sent data before the tunnel was open");
+    }
+
+    // Runs TLS over the open connection, checking that the certificate is trusted and names `host`.
+    void StartTls(ssl::context& context, const std::string& host, std::chrono::milliseconds limit)
+    {
+        tls_.emplace(std::move(*plain_), context);
+        plain_.reset();
+        SSL* ssl = tls_->native_handle();
+        beast::error_code ec;
+        asio::ip::make_address(host, ec);
+        if (ec) {
+            SSL_set_tlsext_host_name(ssl, host.c_str()); // no name indication for an address
+            SSL_set1_host(ssl, host.c_str());
+        } else {
+            X509_VERIFY_PARAM_set1_ip_asc(SSL_get0_param(ssl), host.c_str());
+        }
+        tls_->set_verify_mode(ssl::verify_peer);
+        beast::get_lowest_layer(*tls_).expires_at(Limit(limit));
+        tls_->async_handshake(ssl::stream_base::client, [&](beast::error_code e) { ec = e; });
+        Run();
+        if (!ec)
+            return;
+        const std::string refusal = CertificateFailure(*tls_, host);
+        tls_.reset();
+        if (!refusal.empty())
+            throw EHttpError::Untrusted(refusal);
+        Fail(ec == beast::error::timeout ? "The secure connection to " + host + " timed out"
+                                         : "The secure connection to " + host + " failed: " + ec.message());
+    }
+
+    bool IsOpen() const { return plain_ || tls_; }
+    void Close()
+    {
+        tls_.reset();
+        plain_.reset();
+    }
 
     beast::error_code Write(const std::string& bytes, std::chrono::milliseconds limit)
     {
         beast::error_code ec;
-        stream_->expires_at(Limit(limit));
-        asio::async_write(*stream_, asio::buffer(bytes),
-                          [&](beast::error_code e, std::size_t) { ec = e; });
+        WithStream([&](auto& stream) {
+            beast::get_lowest_layer(stream).expires_at(Limit(limit));
+            asio::async_write(stream, asio::buffer(bytes), [&](beast::error_code e, std::size_t) { ec = e; });
+        });
         Run();
         return ec;
     }
@@ -193,13 +292,27 @@ public:
     [[noreturn]] static void Fail(const std::string& message) { throw EHttpError(message); }
 
 private:
-    beast::error_code ReadSome(Parser& parser, std::chrono::milliseconds limit)
+    template <class F>
+    void WithStream(F&& f)
+    {
+        if (tls_)
+            f(*tls_);
+        else
+            f(*plain_);
+    }
+
+    template <class AnyParser>
+    beast::error_code ReadSome(AnyParser& parser, std::chrono::milliseconds limit)
     {
         beast::error_code ec;
-        stream_->expires_at(Limit(limit));
-        http::async_read_some(*stream_, buffer_, parser,
-                              [&](beast::error_code e, std::size_t) { ec = e; });
+        WithStream([&](auto& stream) {
+            beast::get_lowest_layer(stream).expires_at(Limit(limit));
+            http::async_read_some(stream, buffer_, parser, [&](beast::error_code e, std::size_t) { ec = e; });
+        });
         Run();
+        // A TLS server that closes without saying so ends a body that runs until the close.
+        if (ec == ssl::error::stream_truncated && parser.need_eof())
+            parser.put_eof(ec);
         return ec;
     }
 
@@ -226,16 +339,21 @@ private:
     {
         resolver_.cancel();
         timer_.cancel();
-        stream_.reset();
+        if (plain_)
+            plain_->cancel();
+        if (tls_)
+            beast::get_lowest_layer(*tls_).cancel();
         ioc_.restart();
         ioc_.run();
+        Close();
         Fail("Cancelled");
     }
 
     asio::io_context ioc_;
     tcp::resolver resolver_{ioc_};
     asio::steady_timer timer_{ioc_};
-    std::optional<beast::tcp_stream> stream_;
+    std::optional<beast::tcp_stream> plain_;
+    std::optional<TlsStream> tls_;
     beast::flat_buffer buffer_;
     THttpAbort* abort_;
     Clock::time_point deadline_ = Clock::time_point::max();
@@ -257,7 +375,7 @@ std::string ReadFailure(const TWire& wire, const beast::error_code& ec)
         return "More than " + std::to_string(kMaxInterimAnswers) + " interim answers";
     if (ec == http::error::body_limit)
         return "Response larger than 64 MiB";
-    if (ec == http::error::partial_message || ec == http::error::end_of_stream)
+    if (ec == http::error::partial_message || ec == http::error::end_of_stream || ec == ssl::error::stream_truncated)
         return "Connection closed before the answer was complete";
     return "Read failed: " + ec.message();
 }
@@ -284,7 +402,7 @@ QUrl CookieUrl(const TUrlParts& url)
 {
     const std::string path = url.target.substr(0, url.target.find('?'));
     QUrl out;
-    out.setScheme("http");
+    out.setScheme(url.tls ? "https" : "http");
     out.setHost(QString::fromLatin1(url.host.data(), int(url.host.size())));
     out.setPort(url.port);
     out.setPath(QUrl::fromPercentEncoding(QByteArray::fromStdString(path)));
@@ -315,23 +433,66 @@ public:
 
 } // namespace
 
+// Trusts the system's authorities and those in `pem`; TLS 1.2 or later.
+std::unique_ptr<ssl::context> MakeTlsContext(const std::string& pem)
+{
+    auto context = std::make_unique<ssl::context>(ssl::context::tls_client);
+    SSL_CTX_set_min_proto_version(context->native_handle(), TLS1_2_VERSION);
+    beast::error_code ec;
+    context->set_default_verify_paths(ec);
+    if (!pem.empty()) {
+        context->add_certificate_authority(asio::buffer(pem), ec);
+        if (ec)
+            throw EHttpError("The trusted certificates could not be read: " + ec.message());
+    }
+    return context;
+}
+
 struct THttpClient::Impl {
     TWire wire;
-    std::string host; // host and port the wire is connected to
+    bool tls = false; // scheme, host and port the wire is connected to
+    std::string host;
     unsigned short port = 0;
+    bool absoluteForm = false; // the wire goes to a proxy that wants absolute URLs
     TCookieJar cookies;
     std::chrono::milliseconds connectTimeout = kConnectTimeout;
     std::chrono::milliseconds readTimeout = kReadTimeout;
     THttpAbort* abort = nullptr;
     std::chrono::milliseconds deadline = kRequestDeadline;
+    TProxyRules proxies;
+    std::unique_ptr<ssl::context> tlsContext = MakeTlsContext({});
+
+    // Opens `w` to `url`'s host, through a proxy when the rules say so, and
+    // starts TLS for https. True when requests on it take the absolute form.
+    bool Reach(TWire& w, const TUrlParts& url) const
+    {
+        const TProxyChoice proxy = proxies.For(url.tls, url.host);
+        if (!proxy.error.empty())
+            throw EHttpError(proxy.error);
+        if (proxy.server) {
+            const std::string name = "the proxy " + proxy.server->Authority();
+            w.Connect(proxy.server->host, proxy.server->port, name, connectTimeout);
+            if (url.tls)
+                w.Tunnel(url.HostPort(), "The proxy " + proxy.server->Authority(), readTimeout);
+        } else {
+            w.Connect(url.host, url.port, url.host, connectTimeout);
+        }
+        if (url.tls)
+            w.StartTls(*tlsContext, url.host, connectTimeout);
+        return proxy.server && !url.tls;
+    }
+
+    // The request line's target: the path, or the whole URL for a proxy.
+    static std::string Target(const TUrlParts& url, bool absolute)
+    {
+        return absolute ? url.Scheme() + url.Authority() + url.target : url.target;
+    }
 
     std::string Request(const TUrlParts& url) const
     {
-        std::string r = "GET " + url.target + " HTTP/1.1\r\n"
+        std::string r = "GET " + Target(url, absoluteForm) + " HTTP/1.1\r\n"
                         "Content-Type: text/html\r\n"
-                        "Host: " + url.host;
-        if (url.port != 80)
-            r += ":" + std::to_string(url.port);
+                        "Host: " + url.Authority();
         r += "\r\nAccept: text/html, */*\r\n"
              "User-Agent: Mozilla/3.0 (compatible; Hoopline)\r\n";
         const std::string cookie = CookieHeader(url);
@@ -373,7 +534,7 @@ struct THttpClient::Impl {
     int Get(const TUrlParts& url, std::string& buffer)
     {
         wire.StartDeadline(deadline);
-        const bool reuse = wire.IsOpen() && host == url.host && port == url.port;
+        const bool reuse = wire.IsOpen() && tls == url.tls && host == url.host && port == url.port;
         if (!reuse)
             Open(url);
         std::optional<Parser> parser;
@@ -405,7 +566,9 @@ struct THttpClient::Impl {
 
     void Open(const TUrlParts& url)
     {
-        wire.Connect(url, connectTimeout);
+        wire.Close();
+        absoluteForm = Reach(wire, url);
+        tls = url.tls;
         host = url.host;
         port = url.port;
     }
@@ -420,6 +583,11 @@ struct THttpClient::Impl {
         return ec;
     }
 };
+
+void CheckTrustAnchors(const std::string& pem)
+{
+    MakeTlsContext(pem);
+}
 
 void THttpAbort::Abort()
 {
@@ -471,6 +639,13 @@ void THttpClient::GetBuffer(std::string_view url, std::string& buffer)
 
 void THttpClient::Disconnect() { d_->wire.Close(); }
 
+void THttpClient::SetConnection(const THttpConnection& connection)
+{
+    d_->tlsContext = MakeTlsContext(connection.trustAnchorsPem);
+    d_->proxies = connection.proxies;
+    Disconnect();
+}
+
 std::string THttpClient::CookiesFor(std::string_view url) const
 {
     return d_->CookieHeader(SplitUrl(url));
@@ -490,20 +665,19 @@ void THttpClient::SetAbort(THttpAbort* abort)
     d_->wire.SetAbort(abort);
 }
 
-int THttpClient::ProbeStatus(std::string_view url, std::string* reason) const
+int THttpClient::ProbeStatus(std::string_view url, std::optional<EHttpError>* failure) const
 {
     std::string full(url);
-    if (Lower(full).find("http://") == std::string::npos)
+    const std::string lower = Lower(full);
+    if (lower.find("http://") == std::string::npos && lower.find("https://") == std::string::npos)
         full.insert(0, "http://");
     try {
         const TUrlParts parts = SplitUrl(full);
         TWire wire(d_->abort);
         wire.StartDeadline(d_->deadline);
-        wire.Connect(parts, d_->connectTimeout);
-        std::string request = "GET " + parts.target + " HTTP/1.1\r\nHost: " + parts.host;
-        if (parts.port != 80)
-            request += ":" + std::to_string(parts.port);
-        request += "\r\nUser-Agent: InetURL:/1.0\r\nCache-Control: no-cache\r\n\r\n";
+        const bool absolute = d_->Reach(wire, parts);
+        const std::string request = "GET " + Impl::Target(parts, absolute) + " HTTP/1.1\r\nHost: " + parts.Authority()
+                                    + "\r\nUser-Agent: InetURL:/1.0\r\nCache-Control: no-cache\r\n\r\n";
         beast::error_code ec = wire.Write(request, d_->readTimeout);
         std::optional<Parser> parser;
         if (!ec)
@@ -511,11 +685,11 @@ int THttpClient::ProbeStatus(std::string_view url, std::string* reason) const
         // A body too large to read still comes with a status, and the probe reads none.
         if (!ec || ec == http::error::body_limit)
             return parser->get().result_int();
-        if (reason)
-            *reason = ReadFailure(wire, ec);
+        if (failure)
+            failure->emplace(ReadFailure(wire, ec));
     } catch (const EHttpError& e) {
-        if (reason)
-            *reason = e.what();
+        if (failure)
+            failure->emplace(e);
     }
     return 0;
 }

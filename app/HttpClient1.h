@@ -3,7 +3,11 @@
 // status probe `UrlExists` and the logo download `DownloadToFile`.
 // All calls block their caller; connecting and every read have time limits,
 // and each request as a whole a deadline, so neither a silent nor a
-// trickling server holds a request longer than that.
+// trickling server holds a request longer than that. "https://" URLs run the
+// same request inside TLS with the server's certificate checked; a proxy, when
+// configured, carries plain requests in absolute form and https in a tunnel.
+#include "app/ProxyRules.h"
+
 #include <QObject>
 #include <QString>
 
@@ -23,15 +27,25 @@ class EHttpError : public std::runtime_error {
 public:
     explicit EHttpError(const std::string& message, int status = 0, bool answered = false)
         : std::runtime_error(message), status_(status), answered_(answered || status != 0) {}
+
+    // The server's certificate was refused: nothing was sent to it.
+    static EHttpError Untrusted(const std::string& message)
+    {
+        EHttpError error(message);
+        error.untrusted_ = true;
+        return error;
+    }
     // The HTTP status of a refused answer; 0 for connection and body failures.
     int Status() const { return status_; }
     // False when no byte of an answer arrived (refused, silent, reset, cancelled):
     // only then was the server out of reach.
     bool Answered() const { return answered_; }
+    bool IsUntrusted() const { return untrusted_; }
 
 private:
     int status_;
     bool answered_;
+    bool untrusted_ = false;
 };
 
 // Lets another thread end the exchange in progress, and every later one, at
@@ -51,6 +65,17 @@ private:
     bool aborted_ = false;
 };
 
+// How the client reaches hosts. The default goes direct and trusts the system's
+// certificate authorities only.
+struct THttpConnection {
+    // Further trusted certificate authorities, PEM text (--ca-file, the demo's own).
+    std::string trustAnchorsPem;
+    TProxyRules proxies;
+};
+
+// Throws EHttpError when `pem` holds no usable certificate.
+void CheckTrustAnchors(const std::string& pem);
+
 class THttpClient : public QObject {
 public:
     static constexpr std::size_t kMaxBody = 64u << 20;
@@ -62,7 +87,11 @@ public:
     explicit THttpClient(QObject* parent = nullptr);
     ~THttpClient() override;
 
-    // GETs `url` ("http://host[:port]/path?query", a "#..." part is never sent).
+    // Replaces how hosts are reached and drops the kept connection. Throws
+    // EHttpError when `trustAnchorsPem` holds no usable certificate.
+    void SetConnection(const THttpConnection& connection);
+
+    // GETs `url` ("http[s]://host[:port]/path?query", a "#..." part is never sent).
     // On success `text` becomes the body. On failure EHttpError is thrown and
     // `text` becomes the part of a body that had arrived, if any byte did.
     void GetText(std::string_view url, std::string& text);
@@ -84,8 +113,8 @@ public:
 
     // The status of `url`'s answer to a plain GET on a connection of its own,
     // without cookies (the probe behind UrlExists), with this client's limits;
-    // 0 when no HTTP answer came, and `reason` then says why.
-    int ProbeStatus(std::string_view url, std::string* reason = nullptr) const;
+    // 0 when no HTTP answer came, and `failure` then says why.
+    int ProbeStatus(std::string_view url, std::optional<EHttpError>* failure = nullptr) const;
 
 private:
     struct Impl;
@@ -93,7 +122,7 @@ private:
 };
 
 // True when `url` answers with status 200 or 302 (redirects are not followed).
-// "http://" is put in front when the URL does not contain it in any letter case.
+// "http://" is put in front when the URL contains neither it nor "https://" in any letter case.
 // Uses its own connection and no cookies; never throws.
 bool UrlExists(std::string_view url);
 // The same probe with `settings`' time limits and abort switch.

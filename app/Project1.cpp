@@ -1,5 +1,6 @@
 // Program entry: the command line, the application object, the main window, the message loop.
 #include "app/CommandLine.h"
+#include "app/ConnectionOptions.h"
 #include "app/DesktopNotifier.h"
 #include "app/Unit1.h"
 #include "app/UserFolders.h"
@@ -58,12 +59,19 @@ int main(int argc, char** argv)
 
     // Read before the GUI exists, so --help and --version need no display.
     TCommandLine options;
+    std::optional<THttpConnection> connection;
     {
         const QCoreApplication core(argc, argv);
         options = ParseCommandLine(QCoreApplication::arguments());
+        if (const std::optional<int> exitCode = ReportCommandLine(options))
+            return *exitCode;
+        QString error;
+        connection = ConnectionFromOptions(options, error);
+        if (!connection) {
+            std::fprintf(stderr, "%s\n", error.toLocal8Bit().constData());
+            return 2;
+        }
     }
-    if (const std::optional<int> exitCode = ReportCommandLine(options))
-        return *exitCode;
 
     const std::unique_ptr<QApplication> app = StartGui(argc, argv);
     InstallDefaultApplicationFont();
@@ -80,19 +88,25 @@ int main(int argc, char** argv)
     std::unique_ptr<TDemoService> demo;
     if (options.demo) {
         try {
-            demo = std::make_unique<TDemoService>();
+            std::optional<TDemoCertificate> certificate;
+            if (options.tls) {
+                certificate = TDemoCertificate::Generate();
+                connection->trustAnchorsPem += "\n" + certificate->certificatePem;
+            }
+            demo = std::make_unique<TDemoService>(0, certificate);
         } catch (const std::exception& e) {
             ShowMessage(QStringLiteral("The demo service could not be started: %1").arg(QString::fromUtf8(e.what())),
                         mkError);
             return 1;
         }
-        options.serviceHost = demo->Host();
+        options.serviceHost = demo->ServiceHost();
     }
 
     TDesktopNotifier notifier;
     int result = 0;
     {
         TForm1 form(TServiceUrls(options.serviceHost, options.siteHost), folders);
+        form.HttpClient1->SetConnection(*connection);
         if (options.notifications)
             form.NotifyBet = [&notifier](const QString& bet, const QString& match) { notifier.NotifyBet(bet, match); };
         PlaceLoggedOutWindow(form);

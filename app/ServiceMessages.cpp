@@ -4,10 +4,12 @@
 #include "toolkit/CodePage.h"
 
 namespace {
-enum class TFailureKind { fkUnreachable, fkHttpError, fkBrokenAnswer };
+enum class TFailureKind { fkUnreachable, fkUntrusted, fkHttpError, fkBrokenAnswer };
 
 TFailureKind KindOf(const EHttpError& error)
 {
+    if (error.IsUntrusted())
+        return TFailureKind::fkUntrusted;
     if (error.Status() != 0)
         return TFailureKind::fkHttpError;
     return error.Answered() ? TFailureKind::fkBrokenAnswer : TFailureKind::fkUnreachable;
@@ -30,6 +32,9 @@ QString RequestFailureMessage(const QString& action, const std::string& host, co
     case TFailureKind::fkUnreachable:
         what = service + QStringLiteral(" could not be reached. Check the network connection and try again.");
         break;
+    case TFailureKind::fkUntrusted:
+        what = service + QStringLiteral(" could not prove that it is that service, so nothing was sent to it.");
+        break;
     case TFailureKind::fkHttpError:
         what = service + QStringLiteral(" answered with an error (") + StatusAndReason(error)
                + QStringLiteral("). Try again later.");
@@ -47,6 +52,8 @@ QString FailureHeadline(const EHttpError& error, TNoticeLength length)
     switch (KindOf(error)) {
     case TFailureKind::fkUnreachable:
         return brief ? QStringLiteral("Unreachable") : QStringLiteral("Service unreachable");
+    case TFailureKind::fkUntrusted:
+        return brief ? QStringLiteral("Not trusted") : QStringLiteral("Service not trusted");
     case TFailureKind::fkHttpError:
         return (brief ? QStringLiteral("Error ") : QStringLiteral("Service error ")) + QString::number(error.Status());
     case TFailureKind::fkBrokenAnswer:

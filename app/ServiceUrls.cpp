@@ -1,5 +1,7 @@
 #include "app/ServiceUrls.h"
 
+#include <algorithm>
+#include <cctype>
 #include <utility>
 
 std::string PercentEncode(std::string_view value)
@@ -23,14 +25,33 @@ std::string PercentEncode(std::string_view value)
     return out;
 }
 
+namespace {
+// Takes an "http://" or "https://" off `host` (any letter case) and returns it, "http://" when none.
+std::string TakeScheme(std::string& host)
+{
+    for (const std::string_view scheme : {"http://", "https://"}) {
+        const bool same = host.size() >= scheme.size()
+                          && std::equal(scheme.begin(), scheme.end(), host.begin(), [](char a, char b) {
+                                 return a == std::tolower(static_cast<unsigned char>(b));
+                             });
+        if (same) {
+            host.erase(0, scheme.size());
+            return std::string(scheme);
+        }
+    }
+    return "http://";
+}
+} // namespace
+
 TServiceUrls::TServiceUrls(std::string serviceHost, std::string siteHost)
-    : serviceHost_(std::move(serviceHost)), siteHost_(std::move(siteHost))
+    : serviceScheme_(TakeScheme(serviceHost)), serviceHost_(std::move(serviceHost)),
+      siteScheme_(TakeScheme(siteHost)), siteHost_(std::move(siteHost))
 {
 }
 
 std::string TServiceUrls::Service(std::string_view path) const
 {
-    return "http://" + serviceHost_ + std::string(path);
+    return serviceScheme_ + serviceHost_ + std::string(path);
 }
 
 std::string TServiceUrls::VersionMarker() const
@@ -71,11 +92,11 @@ std::string TServiceUrls::FallbackLogo() const
 std::string TServiceUrls::DownloadPage() const
 {
     // "Скачать" in Windows-1251.
-    return "http://" + siteHost_
+    return siteScheme_ + siteHost_
            + "/index.php?option=com_content&view=article&id=6&Itemid=9#\xD1\xEA\xE0\xF7\xE0\xF2\xFC";
 }
 
 std::string TServiceUrls::SiteHome() const
 {
-    return "http://" + siteHost_ + "/";
+    return siteScheme_ + siteHost_ + "/";
 }

@@ -1,5 +1,6 @@
 #pragma once
-// Every URL the program builds: "http://" + host + a fixed path, with the
+// Every URL the program builds: "http://" (or "https://" for a host given
+// with that scheme) + host + a fixed path, with the
 // values percent-encoded so that "#", "&", "+" or a space in a password
 // cannot cut or corrupt the query. Plain letters and digits go out as typed.
 #include <string>
@@ -11,8 +12,10 @@ std::string PercentEncode(std::string_view value);
 class TServiceUrls {
 public:
     // serviceHost may carry a port ("127.0.0.1:8642"); siteHost is the web site's.
+    // Either may start with "https://" (or "http://", the default).
     TServiceUrls(std::string serviceHost, std::string siteHost);
 
+    // The hosts without their scheme.
     const std::string& ServiceHost() const { return serviceHost_; }
     const std::string& SiteHost() const { return siteHost_; }
 
@@ -31,6 +34,8 @@ public:
 private:
     std::string Service(std::string_view path) const;
 
+    std::string serviceScheme_;
     std::string serviceHost_;
+    std::string siteScheme_;
     std::string siteHost_;
 };

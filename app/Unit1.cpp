@@ -27,8 +27,8 @@ TForm1::TForm1(const TServiceUrls& urls, const TUserFolders& folders, QWidget* p
             QTimer::singleShot(0, this, [this] { RunHeldTick(); });
     };
     PlaySound = PlayResourceSound;
-    ProbeVersion = [this](const std::string& url, std::string* reason) {
-        return ProbeVersionThroughRequests(url, reason);
+    ProbeVersion = [this](const std::string& url, std::optional<EHttpError>* failure) {
+        return ProbeVersionThroughRequests(url, failure);
     };
 
     // Shown without "http://" so that it fits between the label's place and the page's edge.
@@ -120,30 +120,30 @@ void TForm1::ShowRequestFailure(const QString& action, const EHttpError& error)
         ShowMessage(RequestFailureMessage(action, urls_.ServiceHost(), error), mkError);
 }
 
-TMarkerState TForm1::ProbeVersionThroughRequests(const std::string& url, std::string* reason)
+TMarkerState TForm1::ProbeVersionThroughRequests(const std::string& url, std::optional<EHttpError>* failure)
 {
     TMarkerState state = TMarkerState::msUnreachable;
     try {
         Requests->Run(QStringLiteral("Checking the program version at %1\u2026").arg(FromAnsi(urls_.ServiceHost())),
-                      [&] { state = ProbeVersionMarker(*HttpClient1, url, reason); });
+                      [&] { state = ProbeVersionMarker(*HttpClient1, url, failure); });
     } catch (const EHttpError& e) {
-        if (reason)
-            *reason = e.what();
+        if (failure)
+            failure->emplace(e);
     }
     return state;
 }
 
 bool TForm1::PassVersionGate()
 {
-    std::string reason;
-    const TMarkerState state = ProbeVersion(urls_.VersionMarker(), &reason);
+    std::optional<EHttpError> failure;
+    const TMarkerState state = ProbeVersion(urls_.VersionMarker(), &failure);
     if (Requests->Aborted())
         return false;
     switch (state) {
     case TMarkerState::msCurrent:
         return true;
     case TMarkerState::msUnreachable:
-        ShowRequestFailure(QStringLiteral("The version check"), EHttpError(reason));
+        ShowRequestFailure(QStringLiteral("The version check"), failure ? *failure : EHttpError("No answer"));
         return false;
     case TMarkerState::msOutdated:
         break;

@@ -82,7 +82,7 @@ public:
     std::function<void(std::string_view name)> PlaySound;
     // Announces a new recommended bet on the desktop; none when empty.
     std::function<void(const QString& bet, const QString& match)> NotifyBet;
-    std::function<TMarkerState(const std::string& url, std::string* reason)> ProbeVersion;
+    std::function<TMarkerState(const std::string& url, std::optional<EHttpError>* failure)> ProbeVersion;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -90,7 +90,7 @@ protected:
 
 private:
     bool PassVersionGate();
-    TMarkerState ProbeVersionThroughRequests(const std::string& url, std::string* reason);
+    TMarkerState ProbeVersionThroughRequests(const std::string& url, std::optional<EHttpError>* failure);
     void EnterLoggedInState(std::string_view body);
     void RememberOrForgetCredentials();
     // A failed request in a message box, unless the window is closing.

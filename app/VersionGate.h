@@ -1,9 +1,11 @@
 #pragma once
 // Whether this program's version is still current: the service keeps a marker
 // file per supported version.
+#include <optional>
 #include <string>
 #include <string_view>
 
+class EHttpError;
 class THttpClient;
 
 enum class TMarkerState {
@@ -13,5 +15,6 @@ enum class TMarkerState {
 };
 
 // Probes the version marker `url` once, with `settings`' time limits;
-// `reason` gets what went wrong when unreachable.
-TMarkerState ProbeVersionMarker(const THttpClient& settings, std::string_view url, std::string* reason = nullptr);
+// `failure` gets what went wrong when unreachable.
+TMarkerState ProbeVersionMarker(const THttpClient& settings, std::string_view url,
+                                std::optional<EHttpError>* failure = nullptr);

@@ -8,6 +8,8 @@
 #include <boost/asio/io_context.hpp>
 #include <boost/asio/ip/tcp.hpp>
 #include <boost/asio/read_until.hpp>
+#include <boost/asio/ssl/context.hpp>
+#include <boost/asio/ssl/stream.hpp>
 #include <boost/asio/write.hpp>
 
 #include <sys/socket.h>
@@ -120,6 +122,7 @@ struct TDemoService::Impl {
     std::atomic<bool> stopping{false};
     std::atomic<long long> advance{0};
     std::atomic<int> connections{0};
+    std::unique_ptr<asio::ssl::context> tls; // set when serving https
 
     mutable std::mutex mutex; // guards everything below
     std::condition_variable wake;
@@ -161,7 +164,7 @@ struct TDemoService::Impl {
             ++connections;
             conn.socket.set_option(tcp::no_delay(true), ec);
             conn.thread = std::thread([this, &conn] {
-                Serve(conn.socket);
+                ServeConnection(conn.socket);
                 // The peer sees the end now; the socket itself goes when reaped.
                 boost::system::error_code ignored;
                 conn.socket.shutdown(tcp::socket::shutdown_both, ignored);
@@ -182,7 +185,23 @@ struct TDemoService::Impl {
         }
     }
 
-    void Serve(tcp::socket& socket)
+    void ServeConnection(tcp::socket& socket)
+    {
+        if (!tls) {
+            Serve(socket);
+            return;
+        }
+        asio::ssl::stream<tcp::socket&> stream(socket, *tls);
+        boost::system::error_code ec;
+        stream.handshake(asio::ssl::stream_base::server, ec);
+        if (ec)
+            return;
+        Serve(stream);
+        stream.shutdown(ec);
+    }
+
+    template <class Stream>
+    void Serve(Stream& socket)
     {
         std::string buffer;
         boost::system::error_code ec;
@@ -202,7 +221,8 @@ struct TDemoService::Impl {
     }
 
     // Sends the answer to one request head; false when the connection is to end.
-    bool Answer(tcp::socket& socket, const std::string& head)
+    template <class Stream>
+    bool Answer(Stream& socket, const std::string& head)
     {
         const std::size_t lineEnd = head.find("\r\n");
         const std::string line = head.substr(0, lineEnd);
@@ -397,8 +417,18 @@ struct TDemoService::Impl {
     }
 };
 
-TDemoService::TDemoService(unsigned short port) : d_(std::make_unique<Impl>())
+TDemoService::TDemoService(unsigned short port, const std::optional<TDemoCertificate>& certificate)
+    : d_(std::make_unique<Impl>())
 {
+    if (certificate) {
+        d_->tls = std::make_unique<asio::ssl::context>(asio::ssl::context::tls_server);
+        boost::system::error_code ec;
+        d_->tls->use_certificate_chain(asio::buffer(certificate->certificatePem), ec);
+        if (!ec)
+            d_->tls->use_private_key(asio::buffer(certificate->privateKeyPem), asio::ssl::context::pem, ec);
+        if (ec)
+            throw std::runtime_error("Cannot use the demo certificate: " + ec.message());
+    }
     const tcp::endpoint endpoint(asio::ip::address_v4::loopback(), port);
     boost::system::error_code ec;
     d_->acceptor.open(endpoint.protocol(), ec);
@@ -419,6 +449,8 @@ TDemoService::~TDemoService() { d_->Stop(); }
 unsigned short TDemoService::Port() const { return d_->port; }
 
 std::string TDemoService::Host() const { return "127.0.0.1:" + std::to_string(d_->port); }
+
+std::string TDemoService::ServiceHost() const { return (d_->tls ? "https://" : "") + Host(); }
 
 void TDemoService::Script(const std::string& key, TDemoReply reply)
 {

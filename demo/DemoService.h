@@ -15,6 +15,10 @@
 // A script key is a path, optionally with query pairs; it applies to every
 // request with that path whose query holds all those pairs (the key with
 // the most pairs wins). Scripts stay until ClearScripts().
+//
+// With a certificate it serves https instead (TLS on the same kind of port).
+#include "demo/DemoCertificate.h"
+
 #include <chrono>
 #include <cstddef>
 #include <memory>
@@ -57,16 +61,19 @@ struct TDemoReply {
 
 class TDemoService {
 public:
-    // Listens on 127.0.0.1:port (0: a free port) and serves on its own threads.
-    // Throws std::runtime_error when the port cannot be bound.
-    explicit TDemoService(unsigned short port = 0);
+    // Listens on 127.0.0.1:port (0: a free port) and serves on its own threads,
+    // over TLS with `certificate` when given. Throws std::runtime_error when
+    // the port cannot be bound or the certificate not used.
+    explicit TDemoService(unsigned short port = 0, const std::optional<TDemoCertificate>& certificate = std::nullopt);
     ~TDemoService(); // stops listening and closes every connection
 
     TDemoService(const TDemoService&) = delete;
     TDemoService& operator=(const TDemoService&) = delete;
 
     unsigned short Port() const;
-    std::string Host() const; // "127.0.0.1:" + port, the service host to configure
+    std::string Host() const; // "127.0.0.1:" + port
+    // The service host to configure: Host(), with "https://" in front when serving TLS.
+    std::string ServiceHost() const;
 
     void Script(const std::string& key, TDemoReply reply);
     void ClearScripts();

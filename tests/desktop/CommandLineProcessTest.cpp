@@ -49,7 +49,9 @@ INSTANTIATE_TEST_SUITE_P(
         ProgramCase{"Version", {"--version"}, 0, true, "Hoopline 4.2.3"},
         ProgramCase{"UnknownOption", {"--colour"}, 2, false, "Unknown option 'colour'."},
         ProgramCase{"BadHost", {"--service-host", "h:0"}, 2, false,
-                    "Invalid --service-host, expected HOST[:PORT]: h:0"},
+                    "Invalid --service-host, expected [https://]HOST[:PORT]: h:0"},
+        ProgramCase{"MissingCaFile", {"--ca-file", "/nonexistent/ca.pem"}, 2, false,
+                    "Cannot read --ca-file /nonexistent/ca.pem: No such file or directory"},
         ProgramCase{"NoDisplay", {"--no-notifications"}, 1, false,
                     "Hoopline needs a graphical session, but no display could be opened."}),
     [](const auto& testCase) { return std::string(testCase.param.name); });

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 namespace {
@@ -26,6 +27,19 @@ TEST(ServiceUrls, EveryRowOfTheTable)
     };
     for (const auto& row : rows)
         EXPECT_EQ(row.built, row.expected);
+}
+
+// A host given with https:// makes every URL of that host https; the host itself loses the scheme.
+TEST(ServiceUrls, SchemeOfTheHosts)
+{
+    const TServiceUrls secure("HTTPS://svc.example:8443", "https://www.example");
+    EXPECT_EQ(secure.ServiceHost(), "svc.example:8443");
+    EXPECT_EQ(secure.Login("a", "b"), "https://svc.example:8443/login/hl.php?login=a&pass=b");
+    EXPECT_EQ(secure.TeamLogo("7"), "https://svc.example:8443/basketball/img/7.png");
+    EXPECT_EQ(secure.SiteHome(), "https://www.example/");
+    const TServiceUrls plain("http://svc.example", "www.example");
+    EXPECT_EQ(plain.VersionMarker(), "http://svc.example/refresh/hoopline4.2.3.txt");
+    EXPECT_EQ(plain.SiteHome(), "http://www.example/");
 }
 
 // Values that would cut or corrupt the query go out percent-encoded.
@@ -59,6 +73,9 @@ struct OptionCase {
     std::string serviceHost;
     std::string siteHost;
     bool demo;
+    bool tls = false;
+    std::optional<std::string> proxy = std::nullopt;
+    QString caFile = {};
 };
 
 class CommandLineTest : public ::testing::TestWithParam<OptionCase> {};
@@ -73,6 +90,9 @@ TEST_P(CommandLineTest, Parses)
     EXPECT_EQ(options.serviceHost, c.serviceHost);
     EXPECT_EQ(options.siteHost, c.siteHost);
     EXPECT_EQ(options.demo, c.demo);
+    EXPECT_EQ(options.tls, c.tls);
+    EXPECT_EQ(options.proxy, c.proxy);
+    EXPECT_EQ(options.caFile, c.caFile);
 }
 
 using A = TCommandLine::TAction;
@@ -86,6 +106,18 @@ INSTANTIATE_TEST_SUITE_P(
                    "www.x", true},
         OptionCase{"toolkit_options_left_to_the_gui", {"-platform", "xcb", "-reverse", "--demo"}, A::Run,
                    HOOPLINE_SERVICE_HOST, HOOPLINE_SITE_HOST, true},
+        OptionCase{"https_hosts", {"--service-host", "https://svc:8443", "--site-host", "https://www.x"}, A::Run,
+                   "https://svc:8443", "https://www.x", false},
+        OptionCase{"demo_over_tls_with_proxy_and_ca",
+                   {"--demo", "--tls", "--proxy", "http://p:3128", "--ca-file", "/tmp/ca.pem"}, A::Run,
+                   HOOPLINE_SERVICE_HOST, HOOPLINE_SITE_HOST, true, true, "http://p:3128", "/tmp/ca.pem"},
+        OptionCase{"no_proxy_at_all", {"--proxy="}, A::Run, HOOPLINE_SERVICE_HOST, HOOPLINE_SITE_HOST, false,
+                   false, ""},
+        OptionCase{"other_scheme", {"--service-host", "ftp://svc"}, A::Error, "", "", false},
+        OptionCase{"tls_without_demo", {"--tls"}, A::Error, "", "", false},
+        OptionCase{"socks_proxy", {"--proxy", "socks5://p:1080"}, A::Error, "", "", false},
+        OptionCase{"proxy_with_password", {"--proxy", "http://u:pw@p:3128"}, A::Error, "", "", false},
+        OptionCase{"empty_ca_file", {"--ca-file="}, A::Error, "", "", false},
         OptionCase{"port_out_of_range", {"--service-host", "h:70000"}, A::Error, "", "", false},
         OptionCase{"empty_port", {"--service-host", "h:"}, A::Error, "", "", false},
         OptionCase{"site_with_path", {"--site-host", "www.x/down"}, A::Error, "", "", false},
@@ -99,7 +131,7 @@ TEST(CommandLine, VersionAndHelpTexts)
 {
     EXPECT_EQ(ParseCommandLine({"hoopline", "--version"}).message, "Hoopline 4.2.3\n");
     const QString help = ParseCommandLine({"hoopline", "--help"}).message;
-    for (const char* option : {"--service-host", "--site-host", "--demo", "--version"})
+    for (const char* option : {"--service-host", "--site-host", "--demo", "--version", "--ca-file", "--proxy", "--tls"})
         EXPECT_TRUE(help.contains(QLatin1String(option))) << option;
 }
 

@@ -237,11 +237,11 @@ TEST_F(WindowTest, SoundThenVersionProbeThenFieldsAreRead)
         QStringList events;
         f.PlaySound = [&](std::string_view name) { events.append("sound " + QString::fromLatin1(name.data(), name.size())); };
         const auto probe = f.ProbeVersion;
-        f.ProbeVersion = [&](const std::string& url, std::string* reason) {
+        f.ProbeVersion = [&](const std::string& url, std::optional<EHttpError>* failure) {
             events.append("probe");
             // Typed while the probe runs: a login that read the fields earlier would miss it.
             f.loginedit->setText("late");
-            return probe(url, reason);
+            return probe(url, failure);
         };
         LogIn("demo", "demo", false);
         EXPECT_EQ(events, (QStringList{"sound zvuk2", "probe"}));
