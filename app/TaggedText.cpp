@@ -41,13 +41,17 @@ std::size_t FindStartTag(std::string_view text, std::string_view name)
     char stackTag[64];
     std::string heapTag;
     const std::size_t tagLen = name.size() + 2;
+    // An empty text may have no storage at all, and memmem must not see a null.
+    if (text.size() < tagLen)
+        return std::string_view::npos;
     char* tag = stackTag;
     if (tagLen > sizeof stackTag) {
         heapTag.resize(tagLen);
         tag = heapTag.data();
     }
     tag[0] = '<';
-    std::memcpy(tag + 1, name.data(), name.size());
+    if (!name.empty())
+        std::memcpy(tag + 1, name.data(), name.size());
     tag[tagLen - 1] = '>';
 #ifdef _WIN32
     return text.find(std::string_view(tag, tagLen));
