@@ -460,7 +460,17 @@ struct THttpClient::Impl {
     THttpAbort* abort = nullptr;
     std::chrono::milliseconds deadline = kRequestDeadline;
     TProxyRules proxies;
-    std::unique_ptr<ssl::context> tlsContext = MakeTlsContext({});
+    std::string trustAnchorsPem;
+    // Made at the first https request: reading the system's trust store costs
+    // more than a whole plain exchange.
+    mutable std::unique_ptr<ssl::context> tlsContext;
+
+    ssl::context& TlsContext() const
+    {
+        if (!tlsContext)
+            tlsContext = MakeTlsContext(trustAnchorsPem);
+        return *tlsContext;
+    }
 
     // Opens `w` to `url`'s host, through a proxy when the rules say so, and
     // starts TLS for https. True when requests on it take the absolute form.
@@ -478,7 +488,7 @@ struct THttpClient::Impl {
             w.Connect(url.host, url.port, url.host, connectTimeout);
         }
         if (url.tls)
-            w.StartTls(*tlsContext, url.host, connectTimeout);
+            w.StartTls(TlsContext(), url.host, connectTimeout);
         return proxy.server && !url.tls;
     }
 
@@ -641,7 +651,10 @@ void THttpClient::Disconnect() { d_->wire.Close(); }
 
 void THttpClient::SetConnection(const THttpConnection& connection)
 {
-    d_->tlsContext = MakeTlsContext(connection.trustAnchorsPem);
+    d_->trustAnchorsPem = connection.trustAnchorsPem;
+    d_->tlsContext.reset();
+    if (!d_->trustAnchorsPem.empty())
+        d_->TlsContext(); // refuses unusable anchors now rather than at the first request
     d_->proxies = connection.proxies;
     Disconnect();
 }
