@@ -7,7 +7,10 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
+#include <cstdio>
 #include <string>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -130,4 +133,18 @@ private:
 inline std::vector<std::string> XvfbCommand()
 {
     return {"Xvfb", "-displayfd", "{fd}", "-screen", "0", "1280x800x24", "-nolisten", "tcp"};
+}
+
+
+// True when the X server with display number `number` takes a connection on its socket.
+inline bool DisplayAnswers(const std::string& number)
+{
+    sockaddr_un addr{};
+    addr.sun_family = AF_UNIX;
+    std::snprintf(addr.sun_path, sizeof addr.sun_path, "/tmp/.X11-unix/X%s", number.c_str());
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const bool answers = fd >= 0 && connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0;
+    if (fd >= 0)
+        close(fd);
+    return answers;
 }
