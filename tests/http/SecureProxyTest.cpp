@@ -39,6 +39,14 @@ TProxyRules Through(const TLoopbackProxy& proxy)
     return rules;
 }
 
+// Plain connection settings that send every request through `proxy`.
+THttpConnection Via(const TLoopbackProxy& proxy)
+{
+    THttpConnection connection;
+    connection.proxies = Through(proxy);
+    return connection;
+}
+
 class SecureTest : public ::testing::Test {
 protected:
     std::string Url(const std::string& target) const { return "https://" + demo.Host() + target; }
@@ -127,9 +135,7 @@ TEST(Proxy, PlainRequestsGoInAbsoluteFormWithTheSameHeaders)
     TDemoService demo;
     TLoopbackProxy proxy;
     THttpClient client;
-    THttpConnection connection;
-    connection.proxies = Through(proxy);
-    client.SetConnection(connection);
+    client.SetConnection(Via(proxy));
     std::string body;
     client.GetText("http://" + demo.Host() + "/login/hl.php?login=demo&pass=demo", body);
     client.GetText("http://" + demo.Host() + "/login/hl.php?login=demo&pass=demo&menu=line", body);
@@ -179,9 +185,7 @@ TEST(Proxy, LoginRequiredIsAFailure)
 {
     TLoopbackProxy proxy(TLoopbackProxy::TMode::LoginRequired);
     THttpClient client;
-    THttpConnection connection;
-    connection.proxies = Through(proxy);
-    client.SetConnection(connection);
+    client.SetConnection(Via(proxy));
     std::string body;
     try {
         client.GetText("http://svc.example/login/hl.php", body);
@@ -213,9 +217,7 @@ TEST_P(SilentProxyTest, TimeLimitsHoldOnTheProxyLeg)
 {
     TLoopbackProxy proxy(TLoopbackProxy::TMode::Silent);
     THttpClient client;
-    THttpConnection connection;
-    connection.proxies = Through(proxy);
-    client.SetConnection(connection);
+    client.SetConnection(Via(proxy));
     client.SetTimeouts(THttpClient::kConnectTimeout, 300ms, 2s);
     std::string body;
     const auto start = std::chrono::steady_clock::now();
